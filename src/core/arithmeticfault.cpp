@@ -1,0 +1,7 @@
+#include "core/arithmeticfault.h"
+
+namespace tallyvane {
+
+ArithmeticFault::ArithmeticFault(const std::string& what) : std::runtime_error(what) {}
+
+} // namespace tallyvane

@@ -1,0 +1,177 @@
+#include "core/money.h"
+
+#include "core/arithmeticfault.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tallyvane {
+namespace {
+
+using Wide = __int128;
+
+constexpr std::int64_t rawMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t rawMin = std::numeric_limits<std::int64_t>::min();
+
+std::int64_t checkedRaw(Wide value)
+{
+    if (value > rawMax || value < rawMin)
+        throw ArithmeticFault("money out of range");
+    return static_cast<std::int64_t>(value);
+}
+
+// Divides with rounding to the nearest integer, halves to even.
+Wide divideHalfEven(Wide numerator, Wide denominator)
+{
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    Wide quotient = numerator / denominator;
+    Wide remainder = numerator % denominator;
+    if (remainder < 0) {
+        quotient -= 1;
+        remainder += denominator;
+    }
+    const Wide twice = remainder * 2;
+    if (twice > denominator || (twice == denominator && (quotient % 2 != 0)))
+        quotient += 1;
+    return quotient;
+}
+
+} // namespace
+
+Money Money::fromWhole(std::int64_t units)
+{
+    return Money(checkedRaw(static_cast<Wide>(units) * Scale));
+}
+
+Money Money::fromDouble(double value)
+{
+    if (!std::isfinite(value))
+        throw ArithmeticFault("money out of range");
+    const double scaled = std::nearbyint(value * Scale); // default rounding mode: halves to even
+    if (scaled >= 9223372036854775808.0 || scaled < -9223372036854775808.0)
+        throw ArithmeticFault("money out of range");
+    return Money(static_cast<std::int64_t>(scaled));
+}
+
+std::optional<Money> Money::fromDecimalText(std::string_view text)
+{
+    std::size_t at = 0;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
+        negative = text[at++] == '-';
+    Wide whole = 0;
+    Wide fraction = 0;
+    int fractionDigits = 0;
+    bool anyDigit = false;
+    bool roundUpCandidate = false;
+    bool pastHalf = false;
+    bool seenPoint = false;
+    int digitsAfterLimit = 0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        anyDigit = true;
+        const int digit = c - '0';
+        if (!seenPoint) {
+            whole = whole * 10 + digit;
+            if (whole > Wide(rawMax))
+                throw ArithmeticFault("money out of range");
+        } else if (fractionDigits < 4) {
+            fraction = fraction * 10 + digit;
+            ++fractionDigits;
+        } else if (digitsAfterLimit++ == 0) {
+            roundUpCandidate = digit >= 5;
+            pastHalf = digit > 5;
+        } else if (digit != 0) {
+            pastHalf = pastHalf || roundUpCandidate;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    for (; fractionDigits < 4; ++fractionDigits)
+        fraction *= 10;
+    Wide raw = whole * Scale + fraction;
+    if (roundUpCandidate && (pastHalf || raw % 2 != 0))
+        raw += 1;
+    return Money(checkedRaw(negative ? -raw : raw));
+}
+
+Money Money::max()
+{
+    return Money(rawMax);
+}
+Money Money::min()
+{
+    return Money(rawMin);
+}
+
+double Money::toDouble() const
+{
+    return static_cast<double>(m_raw) / Scale;
+}
+
+std::string Money::toFourDecimals() const
+{
+    const bool negative = m_raw < 0;
+    const unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(m_raw) : static_cast<unsigned long long>(m_raw);
+    std::string fraction = std::to_string(magnitude % Scale);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    return (negative ? "-" : "") + std::to_string(magnitude / Scale) + "." + fraction;
+}
+
+std::string Money::toPlainText() const
+{
+    std::string text = toFourDecimals();
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+Money Money::operator-() const
+{
+    return Money(checkedRaw(-static_cast<Wide>(m_raw)));
+}
+
+Money Money::operator+(Money other) const
+{
+    return Money(checkedRaw(static_cast<Wide>(m_raw) + other.m_raw));
+}
+
+Money Money::operator-(Money other) const
+{
+    return Money(checkedRaw(static_cast<Wide>(m_raw) - other.m_raw));
+}
+
+Money Money::operator*(Money other) const
+{
+    return Money(checkedRaw(divideHalfEven(static_cast<Wide>(m_raw) * other.m_raw, Scale)));
+}
+
+Money Money::operator/(Money other) const
+{
+    if (other.m_raw == 0)
+        throw ArithmeticFault("division by zero");
+    return Money(checkedRaw(divideHalfEven(static_cast<Wide>(m_raw) * Scale, other.m_raw)));
+}
+
+Money& Money::operator+=(Money other)
+{
+    return *this = *this + other;
+}
+Money& Money::operator-=(Money other)
+{
+    return *this = *this - other;
+}
+
+} // namespace tallyvane

@@ -1,0 +1,41 @@
+#include "core/moneytable.h"
+
+#include <stdexcept>
+
+namespace tallyvane {
+
+MoneyTable::MoneyTable(int rows, int columns)
+{
+    resize(rows, columns);
+}
+
+void MoneyTable::resize(int rows, int columns)
+{
+    m_rows = rows;
+    m_columns = columns;
+    m_cells.assign(static_cast<std::size_t>(rows) * columns, Money());
+}
+
+void MoneyTable::clear()
+{
+    m_rows = 0;
+    m_columns = 0;
+    m_cells.clear();
+    m_cells.shrink_to_fit();
+}
+
+Money MoneyTable::at(int row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_columns)
+        throw std::out_of_range("money table cell");
+    return m_cells[static_cast<std::size_t>(row) * m_columns + column];
+}
+
+Money& MoneyTable::at(int row, int column)
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_columns)
+        throw std::out_of_range("money table cell");
+    return m_cells[static_cast<std::size_t>(row) * m_columns + column];
+}
+
+} // namespace tallyvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/money.h"
+
+#include <vector>
+
+namespace tallyvane {
+
+// A rectangular table of money cells, addressed from row 0 and column 0, as
+// the planners' result tables and the graph table are laid out.
+class MoneyTable
+{
+public:
+    MoneyTable() = default;
+    MoneyTable(int rows, int columns);
+
+    void resize(int rows, int columns); // every cell becomes 0
+    void clear();                       // releases the table
+    int rowCount() const { return m_rows; }
+    int columnCount() const { return m_columns; }
+    bool isEmpty() const { return m_rows == 0; }
+
+    Money at(int row, int column) const;
+    Money& at(int row, int column);
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+    std::vector<Money> m_cells;
+};
+
+} // namespace tallyvane

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace tallyvane {
+
+// The text placed at the right of a field of exactly `width` characters,
+// padded with spaces on the left; a longer text keeps its first characters.
+QString rightAlign(const QString& text, int width);
+
+} // namespace tallyvane

@@ -1,0 +1,24 @@
+#pragma once
+
+// Every file the program writes goes through saveFileSafely: the bytes are
+// written to a temporary file in the target's folder and only renamed over
+// the target once complete, so a failed or interrupted save leaves the
+// previous file exactly as it was.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace tallyvane {
+
+// False when the file could not be written; the old file is then untouched.
+// A target or folder without any write permission bit counts as read-only,
+// even for a user (such as root) whom the system would let through.
+bool saveFileSafely(const QString& path, const QByteArray& content);
+
+// The whole file, or nothing when it is missing, unreadable or larger than
+// `maxBytes` (data files are small; a huge one is not ours).
+std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes = 1 << 20);
+
+} // namespace tallyvane

@@ -1,0 +1,43 @@
+#include "core/settingsfile.h"
+
+#include "core/fieldreader.h"
+#include "core/fieldwriter.h"
+#include "core/safefile.h"
+
+namespace tallyvane {
+
+bool readSettingsFile(const QString& path, SharedValues& values)
+{
+    bool complete = false;
+    try {
+        const auto content = readSmallFile(path);
+        if (!content)
+            throw FileFormatError("settings file missing");
+        FieldReader reader(*content);
+        values.currencySymbol = reader.readText();
+        values.prtFontChoice = reader.readWhole16();
+        if (values.prtFontChoice < 0 || values.prtFontChoice > 3) {
+            values.prtFontChoice = 0;
+            throw FileFormatError("unknown printer font choice");
+        }
+        values.userName = reader.readText();
+        complete = true;
+    } catch (const FileFormatError&) {
+        values.pageLines = DefaultPageLines;
+    }
+    if (values.currencySymbol.isEmpty())
+        values.currencySymbol = QStringLiteral("$");
+    return complete;
+}
+
+bool writeSettingsFile(const QString& path, const SharedValues& values)
+{
+    FieldWriter writer;
+    writer.writeText(values.currencySymbol);
+    writer.writeWhole(values.prtFontChoice);
+    writer.writeText(values.userName);
+    writer.endLine();
+    return saveFileSafely(path, writer.content());
+}
+
+} // namespace tallyvane

@@ -1,0 +1,22 @@
+#pragma once
+
+// "Personal.tvp" holds one line: the currency symbol (quoted), the printer
+// font choice 0 to 3 and the user's name (quoted). A file that cannot be read
+// to the end keeps whatever was read before the failure and sets the page
+// length to its default.
+
+#include "core/sharedvalues.h"
+
+#include <QString>
+
+namespace tallyvane {
+
+inline constexpr char SettingsFileName[] = "Personal.tvp";
+
+// Reads the settings into `values`; false when the file was missing or
+// incomplete (the defaults then apply). Always leaves a currency symbol.
+bool readSettingsFile(const QString& path, SharedValues& values);
+// Writes the three settings as one line; false when the save failed.
+bool writeSettingsFile(const QString& path, const SharedValues& values);
+
+} // namespace tallyvane

@@ -1,0 +1,14 @@
+#pragma once
+
+// Counters, codes and mode values are 16-bit signed whole numbers. Values that
+// can grow with the user's input (counts, years times periods) go through
+// toWhole16 so that leaving the range is a fault rather than a silent wrap.
+
+#include <cstdint>
+
+namespace tallyvane {
+
+std::int16_t toWhole16(std::int64_t value);
+std::int16_t toWhole16(double value); // rounds half to even first
+
+} // namespace tallyvane

@@ -1,0 +1,41 @@
+#pragma once
+
+// UiServices is the one doorway from the windows to what the desktop provides
+// or what asks the user something: the numbered message box, the yes/no
+// question, the small input prompts, the file chooser, the beep and the
+// clipboard. Each call reads its inputs from SharedValues and leaves its
+// answer there, exactly as the modal dialogs do. Tests replace the whole
+// doorway with scripted answers and a record of what was shown.
+
+#include "core/sharedvalues.h"
+
+class QWidget;
+
+namespace tallyvane {
+
+class UiServices
+{
+public:
+    virtual ~UiServices();
+
+    // AMsgbox: shows the message numbered values.msgNumber.
+    virtual void showMessage(SharedValues& values) = 0;
+    // AllYesNo: asks question values.yesNoState and leaves the answer there.
+    virtual void askYesNo(SharedValues& values) = 0;
+    // InRecNum: leaves values.recNumber.
+    virtual void askRecordNumber(SharedValues& values) = 0;
+    // PrinterHeaderInput: leaves values.printHeader ("1" when cancelled).
+    virtual void askPrintHeader(SharedValues& values) = 0;
+    // FundCurValInput: leaves values.insertLineText.
+    virtual void askInsertLine(SharedValues& values) = 0;
+    // FileDirectory: request values.fileMode; leaves values.filePicked.
+    virtual void chooseFile(SharedValues& values) = 0;
+
+    virtual void beep() = 0;
+    virtual void clearClipboard() = 0;
+
+    // Shorthand for the common case of one numbered message.
+    void showMessage(SharedValues& values, int msgNumber);
+};
+
+} // namespace tallyvane
