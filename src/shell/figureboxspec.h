@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace tallyvane {
+
+enum class KeyFilterKind
+{
+    Decimal,     // money and rates
+    WholeNumber, // counts, terms, frequencies
+    Words,       // descriptions and names: everything but the double quote
+};
+
+// How one green box reads, stores and shows its figure.
+struct FigureBoxSpec
+{
+    KeyFilterKind filter = KeyFilterKind::Decimal;
+    int slot = -1;  // slot of SharedValues::inputValues, -1 for none
+    QString format; // number format of the shown value
+    int width = 0;  // field width of the right-aligned text
+    QString suffix; // "%" for rate boxes
+    bool threeDecimals = false;
+    bool selectAllOnFocus = false;
+    // The budget boxes reformat the text as typed; the others show the value
+    // just stored in their slot.
+    bool formatsOwnText = false;
+};
+
+} // namespace tallyvane

@@ -1,0 +1,164 @@
+#include "shell/greenbox.h"
+
+#include "core/arithmeticfault.h"
+#include "core/keyfilters.h"
+#include "core/leadingnumber.h"
+#include "core/numberformat.h"
+#include "core/rightalign.h"
+#include "core/sharedvalues.h"
+#include "shell/uiservices.h"
+
+#include <QKeyEvent>
+
+namespace tallyvane {
+
+void paintEntryGreen(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, QColor(128, 255, 128));
+    palette.setColor(QPalette::Text, Qt::black);
+    widget->setPalette(palette);
+}
+
+int entryKeyCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Backspace:
+        return KeyBackspace;
+    case Qt::Key_Delete:
+        return KeyDelete;
+    default:
+        break;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return -1;
+    const QString text = event->text();
+    if (text.isEmpty() || !text[0].isPrint())
+        return -1;
+    return text[0].unicode();
+}
+
+GreenBox::GreenBox(const FigureBoxSpec& spec, SharedValues& values, UiServices& services, QWidget* parent)
+    : QLineEdit(parent), m_spec(spec), m_values(values), m_services(services)
+{
+    paintEntryGreen(this);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    if (m_spec.filter != KeyFilterKind::Words)
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void GreenBox::setSuccessor(QWidget* successor)
+{
+    m_successor = successor;
+}
+
+QString GreenBox::shownText(Money value) const
+{
+    return rightAlign(formatMoney(value, m_spec.format), m_spec.width) + m_spec.suffix;
+}
+
+void GreenBox::showValue(Money value)
+{
+    setText(shownText(value));
+}
+
+Money* GreenBox::slotValue()
+{
+    if (m_spec.slot < 0 || m_spec.slot >= static_cast<int>(m_values.inputValues.size()))
+        return nullptr;
+    return &m_values.inputValues[m_spec.slot];
+}
+
+void GreenBox::showStoredValue()
+{
+    if (const Money* stored = slotValue())
+        showValue(*stored);
+}
+
+int GreenBox::filterKey(int keyCode)
+{
+    switch (m_spec.filter) {
+    case KeyFilterKind::Decimal:
+        m_values.entryText = text();
+        if (m_spec.threeDecimals)
+            m_values.entryDecimals = 3;
+        return decimalKeyFilter(keyCode, m_values.entryText, m_values.entryDecimals);
+    case KeyFilterKind::WholeNumber:
+        return wholeNumberKeyFilter(keyCode);
+    case KeyFilterKind::Words:
+        return keyCode == KeyDoubleQuote ? KeyRefused : keyCode;
+    }
+    return KeyRefused;
+}
+
+void GreenBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste) ||
+        (event->key() == Qt::Key_Insert && event->modifiers() & Qt::ShiftModifier))
+        return;
+    const int keyCode = entryKeyCode(event);
+    if (keyCode < 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (keyCode == KeyEnter) {
+        if (m_successor)
+            m_successor->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (m_spec.filter != KeyFilterKind::Words && m_values.entryChanged == 0) {
+        clear();
+        m_values.entryChanged = 1;
+        emit typingStarted();
+    }
+    if (filterKey(keyCode) == KeyRefused) {
+        m_services.beep();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void GreenBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_spec.selectAllOnFocus)
+        selectAll();
+    else
+        deselect();
+    m_services.clearClipboard();
+}
+
+void GreenBox::storeTypedFigure()
+{
+    const Money typed = readLeadingMoney(text());
+    if (Money* stored = slotValue())
+        *stored = typed;
+    if (m_spec.formatsOwnText)
+        setText(rightAlign(formatText(text(), m_spec.format), m_spec.width));
+    else
+        showStoredValue();
+}
+
+void GreenBox::focusOutEvent(QFocusEvent* event)
+{
+    if (m_spec.filter == KeyFilterKind::Words) {
+        m_values.entryChanged = 0;
+    } else if (m_values.entryChanged == 1) {
+        try {
+            storeTypedFigure();
+        } catch (const ArithmeticFault&) {
+            // A figure too large for money keeps the value stored before.
+            m_services.beep();
+            showStoredValue();
+        }
+        m_values.entryChanged = 0;
+        emit figureStored();
+    }
+    m_services.clearClipboard();
+    QLineEdit::focusOutEvent(event);
+}
+
+} // namespace tallyvane

@@ -1,0 +1,7 @@
+#include "shell/plannerhost.h"
+
+namespace tallyvane {
+
+PlannerHost::~PlannerHost() = default;
+
+} // namespace tallyvane

@@ -1,0 +1,42 @@
+#pragma once
+
+// A UiServices double for window tests: every message and question is
+// recorded, answers are taken from queues the test fills beforehand, and an
+// empty queue answers as a cancel would.
+
+#include "shell/uiservices.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace tallyvane::testing {
+
+class ScriptedServices : public UiServices
+{
+public:
+    void showMessage(SharedValues& values) override;
+    void askYesNo(SharedValues& values) override;
+    void askRecordNumber(SharedValues& values) override;
+    void askPrintHeader(SharedValues& values) override;
+    void askInsertLine(SharedValues& values) override;
+    void chooseFile(SharedValues& values) override;
+    void beep() override { ++beeps; }
+    void clearClipboard() override { ++clipboardClears; }
+    using UiServices::showMessage;
+
+    std::vector<int> messages;  // message numbers in the order shown
+    std::vector<int> questions; // question numbers in the order asked
+    int beeps = 0;
+    int clipboardClears = 0;
+
+    std::deque<bool> yesNoAnswers;
+    std::deque<int> recordNumbers;
+    std::deque<QString> printHeaders;
+    std::deque<QString> insertLines;
+    std::deque<QString> filePicks; // an empty text cancels
+};
+
+} // namespace tallyvane::testing
