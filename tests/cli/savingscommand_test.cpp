@@ -1,0 +1,168 @@
+#include "cli/calccommands.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tallyvane::cli {
+namespace {
+
+struct Outcome
+{
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Outcome runSavings(const QStringList& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = runCalc(QStringList{QStringLiteral("savings")} + arguments, out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+struct CommandCase
+{
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+    std::vector<std::string> inOut;
+    std::string inErr;
+};
+
+void PrintTo(const CommandCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
+
+class SavingsCommandTest : public ::testing::TestWithParam<CommandCase>
+{
+};
+
+TEST_P(SavingsCommandTest, AnswersWithItsExitCodeAndText)
+{
+    const CommandCase& command = GetParam();
+    const Outcome outcome = runSavings(command.arguments);
+    EXPECT_EQ(outcome.exitCode, command.exitCode) << outcome.err;
+    for (const std::string& expected : command.inOut)
+        EXPECT_NE(outcome.out.find(expected), std::string::npos) << "missing: " << expected << "\n"
+                                                                 << outcome.out;
+    EXPECT_NE(outcome.err.find(command.inErr), std::string::npos) << outcome.err;
+    if (command.exitCode != 0) {
+        EXPECT_EQ(outcome.out, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, SavingsCommandTest,
+    ::testing::Values(
+        // The window's defaults: 1,200 a year at 20% for 25 years.
+        CommandCase{"DefaultsAsText",
+                    {},
+                    0,
+                    {"Investment Growth Calculation", "Year", "Total:", "30,000.00", "679,652.79",
+                     "Value at the end of each year"},
+                    ""},
+        CommandCase{"DefaultsAsJson",
+                    {"--format", "json"},
+                    0,
+                    {"\"lastPeriod\": 25", "\"graphPointCount\": 25", "\"totalInvested\": 30000.0000",
+                     "\"finalValue\": 679652.7883"},
+                    ""},
+        CommandCase{"InflationExampleAsCsv",
+                    {"--lump=30000", "--contribution=0", "--rate=0", "--inflation=5", "--format=csv"},
+                    0,
+                    {"period,year,invested,interest,value\n", "1,1,30000.0000,0.0000,28500.0000\n",
+                     "total,,30000.0000,-21678.3127,8321.6873\n"},
+                    ""},
+        CommandCase{"MonthlyCsvMarksTheYearEnds",
+                    {"--frequency", "monthly", "--contribution", "100", "--years", "2", "--format", "csv"},
+                    0,
+                    {"\n11,,100.0000,", "\n12,1,100.0000,", "\n24,2,100.0000,", "\ntotal,,2400.0000,"},
+                    ""},
+        CommandCase{"NegativeInflationAllowed", {"--inflation", "-5"}, 0, {"-5.00%"}, ""},
+        CommandCase{"Help", {"--help"}, 0, {"--frequency annually|quarterly|monthly"}, ""},
+        CommandCase{"UnknownOption", {"--interest", "5"}, 2, {}, "unknown option --interest"},
+        CommandCase{"UnknownFrequency", {"--frequency", "weekly"}, 2, {}, "--frequency takes one of"},
+        CommandCase{"TextForAmount", {"--lump", "lots"}, 2, {}, "--lump needs a plain number"},
+        CommandCase{"NegativeRate", {"--rate", "-3"}, 2, {}, "--rate cannot be negative"},
+        CommandCase{"NegativeContribution", {"--contribution", "-1"}, 2, {}, "--contribution cannot be"},
+        CommandCase{"MoreThanFortyYears", {"--years", "41"}, 2, {}, "--years takes a whole number"},
+        CommandCase{"FractionOfAYear", {"--years", "2.5"}, 2, {}, "--years takes a whole number"},
+        CommandCase{"StrayWord", {"savings.txt"}, 2, {}, "unexpected argument"},
+        CommandCase{"UnknownFormat", {"--format", "xml"}, 2, {}, "--format takes one of"},
+        CommandCase{"ValueBeyondMoneyRange",
+                    {"--lump", "800000000000000"},
+                    1,
+                    {},
+                    "Wrong or missing entry, try again.\n"},
+        CommandCase{"LossBeyondAllQuarterly",
+                    {"--frequency", "quarterly", "--inflation", "-150"},
+                    1,
+                    {},
+                    "Wrong or missing entry, try again.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SavingsCommandJsonTest, WritesSummaryRowsAndYearEndValues)
+{
+    const Outcome outcome = runSavings({"--lump", "1000", "--contribution", "0", "--frequency", "quarterly",
+                                        "--rate", "0", "--years", "1", "--format", "json"});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, R"({
+  "summary": {
+    "lastPeriod": 4,
+    "graphPointCount": 1,
+    "totalInvested": 1000.0000,
+    "growth": 0.0000,
+    "finalValue": 1000.0000
+  },
+  "rows": [
+    {
+      "period": 1,
+      "invested": 1000.0000,
+      "interest": 0.0000,
+      "value": 1000.0000
+    },
+    {
+      "period": 2,
+      "invested": 0.0000,
+      "interest": 0.0000,
+      "value": 1000.0000
+    },
+    {
+      "period": 3,
+      "invested": 0.0000,
+      "interest": 0.0000,
+      "value": 1000.0000
+    },
+    {
+      "period": 4,
+      "invested": 0.0000,
+      "interest": 0.0000,
+      "value": 1000.0000
+    }
+  ],
+  "yearEnd": [
+    1000.0000
+  ]
+}
+)");
+}
+
+// A term of 0 years still works out one period, but has nothing to graph.
+TEST(SavingsCommandJsonTest, ZeroYearsGivesOneRowAndNoYearEnds)
+{
+    const Outcome outcome = runSavings({"--years", "0", "--format", "json"});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("\"lastPeriod\": 0,\n    \"graphPointCount\": 0"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\"period\": 1"), std::string::npos);
+    EXPECT_EQ(outcome.out.find("\"period\": 2"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\"yearEnd\": []"), std::string::npos);
+}
+
+} // namespace
+} // namespace tallyvane::cli
