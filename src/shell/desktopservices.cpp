@@ -1,5 +1,12 @@
 #include "shell/desktopservices.h"
 
+#include "shell/dialogs/filechooser.h"
+#include "shell/dialogs/insertlinedialog.h"
+#include "shell/dialogs/messagebox.h"
+#include "shell/dialogs/printheaderdialog.h"
+#include "shell/dialogs/recordnumberdialog.h"
+#include "shell/dialogs/yesnodialog.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QWidget>
@@ -13,25 +20,39 @@ void DesktopServices::setFrame(QWidget* frame)
     m_frame = frame;
 }
 
-// The dialogs themselves arrive with the shared dialog windows.
-void DesktopServices::showMessage(SharedValues&) {}
-void DesktopServices::askYesNo(SharedValues&) {}
+void DesktopServices::showMessage(SharedValues& values)
+{
+    AMsgbox dialog(values, m_frame);
+    dialog.exec();
+}
+
+void DesktopServices::askYesNo(SharedValues& values)
+{
+    AllYesNo dialog(values, m_frame);
+    dialog.exec();
+}
+
 void DesktopServices::askRecordNumber(SharedValues& values)
 {
-    values.recNumber = 0;
+    InRecNum dialog(values, *this, m_frame);
+    dialog.exec();
 }
+
 void DesktopServices::askPrintHeader(SharedValues& values)
 {
-    values.printHeader = QStringLiteral("1");
+    PrinterHeaderInput dialog(values, *this, m_frame);
+    dialog.exec();
 }
+
 void DesktopServices::askInsertLine(SharedValues& values)
 {
-    values.insertLineText.clear();
+    FundCurValInput dialog(values, *this, m_frame);
+    dialog.exec();
 }
+
 void DesktopServices::chooseFile(SharedValues& values)
 {
-    values.fileMode = FileModeCancelled;
-    values.filePicked.clear();
+    fileDirectory(values, [this](const FileRequest& request) { return runFileDialog(request, m_frame); });
 }
 
 void DesktopServices::beep()

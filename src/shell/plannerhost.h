@@ -17,6 +17,8 @@ public:
     // Hides the planner and shows the graph window for SharedValues::graphSource;
     // leaving the graph shows the planner again.
     virtual void showGraph() = 0;
+    // Closes the graph window and shows the planner that opened it again.
+    virtual void leaveGraph() = 0;
     // Opens the help viewer at the topic with this context number.
     virtual void showHelp(int contextNumber) = 0;
 };

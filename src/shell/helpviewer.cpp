@@ -1,0 +1,53 @@
+#include "shell/helpviewer.h"
+
+#include "core/safefile.h"
+#include "shell/helpcontexts.h"
+
+#include <QDir>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tallyvane {
+
+QString helpAnchor(int contextNumber)
+{
+    return QStringLiteral("context-%1").arg(contextNumber);
+}
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
+{
+    setWindowTitle(QStringLiteral("How to Use Tallyvane"));
+    m_browser->setOpenExternalLinks(false);
+    m_browser->document()->setDocumentMargin(16);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+    resize(620, 520);
+}
+
+bool HelpViewer::loadHelpFile()
+{
+    if (m_loaded)
+        return true;
+    const auto content = readSmallFile(QDir::current().filePath(QString::fromLatin1(HelpFileName)));
+    if (!content) {
+        m_browser->setPlainText(QStringLiteral("The help file %1 was not found beside the program.")
+                                    .arg(QString::fromLatin1(HelpFileName)));
+        return false;
+    }
+    m_browser->setHtml(QString::fromUtf8(*content));
+    m_loaded = true;
+    return true;
+}
+
+void HelpViewer::showTopic(int contextNumber)
+{
+    m_anchor = helpAnchor(contextNumber);
+    if (loadHelpFile())
+        m_browser->scrollToAnchor(m_anchor);
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace tallyvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace tallyvane {
+
+// A window showing the program's help file at the topic of a context number.
+// The help file is HTML in which each topic starts at an anchor named
+// "context-N"; it is looked for in the current directory, which is the
+// program's own directory once the program has started.
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+
+    void showTopic(int contextNumber);
+    QString currentAnchor() const { return m_anchor; }
+    QTextBrowser* browser() const { return m_browser; }
+
+private:
+    bool loadHelpFile();
+
+    QTextBrowser* m_browser;
+    QString m_anchor;
+    bool m_loaded = false;
+};
+
+QString helpAnchor(int contextNumber);
+
+} // namespace tallyvane

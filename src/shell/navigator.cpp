@@ -1,0 +1,180 @@
+#include "shell/navigator.h"
+
+#include "core/sharedvalues.h"
+#include "shell/framewindow.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVariant>
+
+namespace tallyvane {
+namespace {
+
+constexpr char ChildKindProperty[] = "tallyvaneChildKind";
+constexpr char HelpContextProperty[] = "helpContext";
+
+} // namespace
+
+Navigator::Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu)
+    : m_values(values), m_frame(frame), m_menu(menu)
+{
+    connect(&m_menu, &MenuWindow::chosen, this, &Navigator::choose);
+    connect(m_frame.documentArea(), &QMdiArea::subWindowActivated, this, &Navigator::placeActivated);
+    connect(&m_frame, &FrameWindow::helpRequested, this, [this] { showHelp(activeHelpContext()); });
+}
+
+void Navigator::registerPlanner(MenuChoice choice, ChildKind placement, PlannerFactory factory)
+{
+    m_planners[choice] = Registration{placement, std::move(factory)};
+}
+
+void Navigator::registerGraph(PlannerFactory factory)
+{
+    m_graphFactory = std::move(factory);
+}
+
+QMdiSubWindow* Navigator::openChild(QWidget* child, ChildKind placement)
+{
+    QMdiSubWindow* window = m_frame.addChild(child);
+    window->setProperty(ChildKindProperty, static_cast<int>(placement));
+    window->show();
+    m_frame.documentArea()->setActiveSubWindow(window);
+    placeActivated(window);
+    return window;
+}
+
+void Navigator::placeActivated(QMdiSubWindow* window)
+{
+    if (!window)
+        return;
+    const QVariant kind = window->property(ChildKindProperty);
+    if (!kind.isValid())
+        return;
+    const QPoint at = childPositionTwips(static_cast<ChildKind>(kind.toInt()), m_values.frameHeightMark);
+    placeChild(window, at.x(), at.y(), m_frame.dotsPerInch());
+}
+
+void Navigator::showMenu()
+{
+    if (!m_menuWindow) {
+        m_menuWindow = openChild(&m_menu, ChildKind::Menu);
+        m_menuWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        return;
+    }
+    m_menuWindow->show();
+    m_frame.documentArea()->setActiveSubWindow(m_menuWindow);
+    placeActivated(m_menuWindow);
+}
+
+void Navigator::choose(MenuChoice choice)
+{
+    switch (choice) {
+    case MenuChoice::Exit:
+        emit exitRequested();
+        return;
+    case MenuChoice::HowTo:
+        showHelp(HelpContext::Menu);
+        return;
+    case MenuChoice::Mortgage:
+        m_values.loanKind = 1;
+        break;
+    case MenuChoice::Loans:
+        m_values.loanKind = 2;
+        break;
+    case MenuChoice::Savings:
+        m_values.plannerMode = 1;
+        break;
+    default:
+        break;
+    }
+    const auto registration = m_planners.find(choice);
+    if (registration == m_planners.end() || m_planner)
+        return;
+    m_menuWindow->hide();
+    QWidget* planner = registration->second.factory(*this);
+    if (auto* dialog = qobject_cast<QDialog*>(planner)) {
+        dialog->exec();
+        delete dialog;
+        showMenu();
+        return;
+    }
+    m_planner = openChild(planner, registration->second.placement);
+}
+
+HelpViewer* Navigator::helpViewer() const
+{
+    return m_help;
+}
+
+QWidget* Navigator::openPlanner() const
+{
+    return m_planner ? m_planner->widget() : nullptr;
+}
+
+int Navigator::activeHelpContext() const
+{
+    for (const auto& window : {m_graph, m_planner}) {
+        if (window && window->isVisible()) {
+            const QVariant context = window->widget()->property(HelpContextProperty);
+            if (context.isValid())
+                return context.toInt();
+        }
+    }
+    return HelpContext::Menu;
+}
+
+void Navigator::setFrameTitle(const QString& title)
+{
+    m_frame.setWindowTitle(title);
+}
+
+void Navigator::returnToMenu()
+{
+    setFrameTitle(QString::fromLatin1(MenuTitle));
+    if (m_graph)
+        m_graph->close();
+    if (m_planner)
+        m_planner->close();
+    m_values.loanKind = 0;
+    m_values.plannerMode = 0;
+    m_values.graphSource = 0;
+    m_values.graphPointCount = 0;
+    m_values.graphTitle.clear();
+    m_values.inputValues.clear();
+    m_values.resultTable.clear();
+    m_values.graphTable.clear();
+    showMenu();
+}
+
+void Navigator::showGraph()
+{
+    if (!m_graphFactory || !m_planner || m_graph)
+        return;
+    m_planner->hide();
+    m_graph = openChild(m_graphFactory(*this), ChildKind::Planner);
+}
+
+void Navigator::leaveGraph()
+{
+    if (m_graph)
+        m_graph->close();
+    if (!m_planner)
+        return;
+    m_planner->show();
+    m_frame.documentArea()->setActiveSubWindow(m_planner);
+    placeActivated(m_planner);
+}
+
+void Navigator::showHelp(int contextNumber)
+{
+    if (!m_help) {
+        m_help = new HelpViewer(&m_frame);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->showTopic(contextNumber);
+}
+
+} // namespace tallyvane

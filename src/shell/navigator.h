@@ -1,0 +1,78 @@
+#pragma once
+
+// The navigator moves the user between the main menu and the planners: a
+// menu choice hides the menu and opens one planner inside the frame; the
+// planner's exit closes it and brings the menu back. Planners are registered
+// as factories, so a menu button whose planner is not registered does nothing.
+
+#include "shell/menuwindow.h"
+#include "shell/placement.h"
+#include "shell/plannerhost.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+
+class QMdiSubWindow;
+
+namespace tallyvane {
+
+struct SharedValues;
+class FrameWindow;
+class HelpViewer;
+
+using PlannerFactory = std::function<QWidget*(PlannerHost& host)>;
+
+inline constexpr char MenuTitle[] = " Tallyvane Menu";
+
+class Navigator : public QObject, public PlannerHost
+{
+    Q_OBJECT
+
+public:
+    Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu);
+
+    void registerPlanner(MenuChoice choice, ChildKind placement, PlannerFactory factory);
+    // The graph window, opened by a planner's Show Graph.
+    void registerGraph(PlannerFactory factory);
+    // Shows the menu inside the frame; the first step of start-up.
+    void showMenu();
+    void choose(MenuChoice choice);
+
+    QWidget* openPlanner() const;
+    HelpViewer* helpViewer() const;
+    int activeHelpContext() const;
+
+    void setFrameTitle(const QString& title) override;
+    void returnToMenu() override;
+    void showGraph() override;
+    void leaveGraph() override;
+    void showHelp(int contextNumber) override;
+
+signals:
+    void exitRequested();
+
+private:
+    struct Registration
+    {
+        ChildKind placement;
+        PlannerFactory factory;
+    };
+
+    QMdiSubWindow* openChild(QWidget* child, ChildKind placement);
+    void placeActivated(QMdiSubWindow* window);
+
+    SharedValues& m_values;
+    FrameWindow& m_frame;
+    MenuWindow& m_menu;
+    QPointer<QMdiSubWindow> m_menuWindow;
+    QPointer<QMdiSubWindow> m_planner;
+    QPointer<QMdiSubWindow> m_graph;
+    QPointer<HelpViewer> m_help;
+    std::map<MenuChoice, Registration> m_planners;
+    PlannerFactory m_graphFactory;
+};
+
+} // namespace tallyvane

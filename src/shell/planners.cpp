@@ -1,0 +1,10 @@
+#include "shell/tallyvaneapp.h"
+
+namespace tallyvane {
+
+void registerPlanners(TallyvaneApp&)
+{
+    // Each planner adds its line here as it is built.
+}
+
+} // namespace tallyvane
