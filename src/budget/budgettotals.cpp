@@ -1,0 +1,28 @@
+#include "budget/budgettotals.h"
+
+#include "budget/budgeterror.h"
+#include "core/arithmeticfault.h"
+
+namespace tallyvane {
+
+BudgetTotals computeTotals(const BudgetList& incomeList, const BudgetList& expenseList)
+{
+    BudgetTotals totals;
+    try {
+        for (const BudgetRecord& record : incomeList.records()) {
+            totals.totalIncome += record.annualAmount;
+            totals.totalIncomeBudgeted += record.annualBudgeted;
+        }
+        for (const BudgetRecord& record : expenseList.records()) {
+            totals.totalExpenses += record.annualAmount;
+            totals.totalExpensesBudgeted += record.annualBudgeted;
+        }
+        totals.netBalance = totals.totalIncome - totals.totalExpenses;
+        totals.netBalanceBudgeted = totals.totalIncomeBudgeted - totals.totalExpensesBudgeted;
+    } catch (const ArithmeticFault&) {
+        throw BudgetError(MsgWrongEntry);
+    }
+    return totals;
+}
+
+} // namespace tallyvane

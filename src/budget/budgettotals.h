@@ -1,0 +1,22 @@
+#pragma once
+
+#include "budget/budgetlist.h"
+#include "core/money.h"
+
+namespace tallyvane {
+
+// Annual totals of both lists; recomputed for every display, never stored.
+struct BudgetTotals
+{
+    Money totalIncome;
+    Money totalIncomeBudgeted;
+    Money totalExpenses;
+    Money totalExpensesBudgeted;
+    Money netBalance;         // totalIncome - totalExpenses
+    Money netBalanceBudgeted; // totalIncomeBudgeted - totalExpensesBudgeted
+};
+
+// Throws BudgetError (MsgWrongEntry) when a sum leaves the money range.
+BudgetTotals computeTotals(const BudgetList& incomeList, const BudgetList& expenseList);
+
+} // namespace tallyvane

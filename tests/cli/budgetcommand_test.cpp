@@ -1,0 +1,141 @@
+#include "cli/calccommands.h"
+#include "cli/commandoptions.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tallyvane::cli {
+namespace {
+
+struct CommandRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class BudgetCommandTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        QFile file(budgetPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("2\r\n"
+                   "1,\"Salary\",24000,12,22800\r\n"
+                   "2,\"Bonus, yearly\",5200,52,0\r\n"
+                   "1\r\n"
+                   "1,\"Rent\",12000,12,13000\r\n");
+    }
+
+    QString budgetPath() const { return m_folder.filePath("Home.BGT"); }
+
+    CommandRun run(QStringList arguments) const
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = runBudgetCommand(arguments, out, err);
+        return CommandRun{status, out.str(), err.str()};
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(BudgetCommandTest, TextShowsSortedListsTotalsAndBalancesForThePeriod)
+{
+    const CommandRun result = run({budgetPath(), "--period", "monthly", "--sort", "amounts-lohi"});
+    ASSERT_EQ(result.status, ExitSuccess) << result.err;
+    EXPECT_EQ(result.out, "     Income                              Amount    Budgeted\n"
+                          "  1  Bonus, yearly                       433.33         .00\n"
+                          "  2  Salary                            2,000.00    1,900.00\n"
+                          "     Monthly income                    2,433.33    1,900.00\n"
+                          "\n"
+                          "     Expenses                            Amount    Budgeted\n"
+                          "  1  Rent                              1,000.00    1,083.33\n"
+                          "     Monthly expenses                  1,000.00    1,083.33\n"
+                          "\n"
+                          "                                        Current    Budgeted\n"
+                          "     Monthly Net Balance               1,433.33      816.67\n");
+}
+
+TEST_F(BudgetCommandTest, JsonCarriesPeriodFiguresWithFourDecimals)
+{
+    const CommandRun result = run({budgetPath(), "--format=json", "--period", "weekly"});
+    ASSERT_EQ(result.status, ExitSuccess) << result.err;
+    const std::string& json = result.out;
+    EXPECT_NE(
+        json.find("\"income\": [\n    {\n      \"number\": 1,\n      \"description\": \"Bonus, yearly\",\n"
+                  "      \"amount\": 100.0000,\n      \"budgeted\": 0.0000\n    },"),
+        std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"expenses\": [\n    {\n      \"number\": 1,\n      \"description\": \"Rent\""),
+              std::string::npos);
+    EXPECT_NE(
+        json.find("\"totals\": {\n    \"totalIncome\": 561.5385,\n    \"totalIncomeBudgeted\": 438.4615,\n"
+                  "    \"totalExpenses\": 230.7692,\n    \"totalExpensesBudgeted\": 250.0000,\n"
+                  "    \"netBalance\": 330.7692,\n    \"netBalanceBudgeted\": 188.4615\n  }"),
+        std::string::npos)
+        << json;
+}
+
+TEST_F(BudgetCommandTest, CsvQuotesDescriptionsWithCommas)
+{
+    const CommandRun result = run({budgetPath(), "--format", "csv", "--sort", "names-za"});
+    ASSERT_EQ(result.status, ExitSuccess) << result.err;
+    EXPECT_EQ(result.out, "list,number,description,amount,budgeted\n"
+                          "income,1,Salary,24000.0000,22800.0000\n"
+                          "income,2,\"Bonus, yearly\",5200.0000,0.0000\n"
+                          "expenses,1,Rent,12000.0000,13000.0000\n"
+                          "total,,Annual income,29200.0000,22800.0000\n"
+                          "total,,Annual expenses,12000.0000,13000.0000\n"
+                          "total,,Annual Net Balance,17200.0000,9800.0000\n");
+}
+
+TEST_F(BudgetCommandTest, UnreadableFileFailsWithTheFileMessage)
+{
+    for (const char* name : {"Missing.BGT", "Broken.BGT"}) {
+        QFile broken(m_folder.filePath("Broken.BGT"));
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write("3\r\n1,\"Only one\",1,1,1\r\n");
+        broken.close();
+        const CommandRun result = run({m_folder.filePath(name)});
+        EXPECT_EQ(result.status, ExitCalculationFailed) << name;
+        EXPECT_EQ(result.err, "File not found or wrong format. Check Filename and/or Directory.\n");
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+struct UsageCase
+{
+    const char* name;
+    QStringList arguments;
+};
+
+class BudgetCommandUsageTest : public testing::TestWithParam<UsageCase>
+{
+};
+
+TEST_P(BudgetCommandUsageTest, WrongCommandLinesExitWithUsage)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBudgetCommand(GetParam().arguments, out, err), ExitUsage);
+    EXPECT_NE(err.str().find("Usage: tallyvane-calc budget"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, BudgetCommandUsageTest,
+                         testing::Values(UsageCase{"NoFile", {}}, UsageCase{"TwoFiles", {"a.BGT", "b.BGT"}},
+                                         UsageCase{"UnknownPeriod", {"a.BGT", "--period", "daily"}},
+                                         UsageCase{"UnknownSort", {"a.BGT", "--sort", "random"}},
+                                         UsageCase{"UnknownFormat", {"a.BGT", "--format", "xml"}},
+                                         UsageCase{"UnknownOption", {"a.BGT", "--rate", "5"}},
+                                         UsageCase{"OptionWithoutValue", {"a.BGT", "--period"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tallyvane::cli
