@@ -67,12 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Investment Growth Calculation", "Year", "Total:", "30,000.00", "679,652.79",
                      "Value at the end of each year"},
                     ""},
-        CommandCase{"DefaultsAsJson",
-                    {"--format", "json"},
-                    0,
-                    {"\"lastPeriod\": 25", "\"graphPointCount\": 25", "\"totalInvested\": 30000.0000",
-                     "\"finalValue\": 679652.7883"},
-                    ""},
         CommandCase{"InflationExampleAsCsv",
                     {"--lump=30000", "--contribution=0", "--rate=0", "--inflation=5", "--format=csv"},
                     0,
@@ -85,23 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
                     {"\n11,,100.0000,", "\n12,1,100.0000,", "\n24,2,100.0000,", "\ntotal,,2400.0000,"},
                     ""},
         CommandCase{"NegativeInflationAllowed", {"--inflation", "-5"}, 0, {"-5.00%"}, ""},
-        CommandCase{"Help", {"--help"}, 0, {"--frequency annually|quarterly|monthly"}, ""},
-        CommandCase{"UnknownOption", {"--interest", "5"}, 2, {}, "unknown option --interest"},
+        // A term of 0 years still works out one period, but has nothing to graph.
+        CommandCase{"ZeroYearsAsJson",
+                    {"--years", "0", "--format", "json"},
+                    0,
+                    {"\"lastPeriod\": 0,\n    \"graphPointCount\": 0", "\"yearEnd\": []"},
+                    ""},
         CommandCase{"UnknownFrequency", {"--frequency", "weekly"}, 2, {}, "--frequency takes one of"},
-        CommandCase{"TextForAmount", {"--lump", "lots"}, 2, {}, "--lump needs a plain number"},
         CommandCase{"NegativeRate", {"--rate", "-3"}, 2, {}, "--rate cannot be negative"},
-        CommandCase{"NegativeContribution", {"--contribution", "-1"}, 2, {}, "--contribution cannot be"},
         CommandCase{"MoreThanFortyYears", {"--years", "41"}, 2, {}, "--years takes a whole number"},
         CommandCase{"FractionOfAYear", {"--years", "2.5"}, 2, {}, "--years takes a whole number"},
         CommandCase{"StrayWord", {"savings.txt"}, 2, {}, "unexpected argument"},
-        CommandCase{"UnknownFormat", {"--format", "xml"}, 2, {}, "--format takes one of"},
         CommandCase{"ValueBeyondMoneyRange",
                     {"--lump", "800000000000000"},
-                    1,
-                    {},
-                    "Wrong or missing entry, try again.\n"},
-        CommandCase{"LossBeyondAllQuarterly",
-                    {"--frequency", "quarterly", "--inflation", "-150"},
                     1,
                     {},
                     "Wrong or missing entry, try again.\n"}),
@@ -109,59 +99,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SavingsCommandJsonTest, WritesSummaryRowsAndYearEndValues)
 {
-    const Outcome outcome = runSavings({"--lump", "1000", "--contribution", "0", "--frequency", "quarterly",
-                                        "--rate", "0", "--years", "1", "--format", "json"});
+    const Outcome outcome =
+        runSavings({"--lump", "1000", "--contribution", "0", "--years", "1", "--format", "json"});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
     EXPECT_EQ(outcome.out, R"({
   "summary": {
-    "lastPeriod": 4,
+    "lastPeriod": 1,
     "graphPointCount": 1,
     "totalInvested": 1000.0000,
-    "growth": 0.0000,
-    "finalValue": 1000.0000
+    "growth": 200.0000,
+    "finalValue": 1200.0000
   },
   "rows": [
     {
       "period": 1,
       "invested": 1000.0000,
-      "interest": 0.0000,
-      "value": 1000.0000
-    },
-    {
-      "period": 2,
-      "invested": 0.0000,
-      "interest": 0.0000,
-      "value": 1000.0000
-    },
-    {
-      "period": 3,
-      "invested": 0.0000,
-      "interest": 0.0000,
-      "value": 1000.0000
-    },
-    {
-      "period": 4,
-      "invested": 0.0000,
-      "interest": 0.0000,
-      "value": 1000.0000
+      "interest": 200.0000,
+      "value": 1200.0000
     }
   ],
   "yearEnd": [
-    1000.0000
+    1200.0000
   ]
 }
 )");
-}
-
-// A term of 0 years still works out one period, but has nothing to graph.
-TEST(SavingsCommandJsonTest, ZeroYearsGivesOneRowAndNoYearEnds)
-{
-    const Outcome outcome = runSavings({"--years", "0", "--format", "json"});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
-    EXPECT_NE(outcome.out.find("\"lastPeriod\": 0,\n    \"graphPointCount\": 0"), std::string::npos);
-    EXPECT_NE(outcome.out.find("\"period\": 1"), std::string::npos);
-    EXPECT_EQ(outcome.out.find("\"period\": 2"), std::string::npos);
-    EXPECT_NE(outcome.out.find("\"yearEnd\": []"), std::string::npos);
 }
 
 } // namespace
