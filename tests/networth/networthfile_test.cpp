@@ -1,0 +1,192 @@
+#include "networth/networthfile.h"
+#include "sidefixture.h"
+
+#include "core/fieldreader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tallyvane {
+namespace {
+
+using testing_support::fillSide;
+
+QByteArray emptyRows(int count)
+{
+    QByteArray rows;
+    for (int i = 0; i < count; ++i)
+        rows += ",,,\r\n";
+    return rows;
+}
+
+// Two assets and one liability, saved after Calculate.
+const QByteArray HouseFile =
+    "2,1\r\n\"House\",150000,\"Mortgage\",90000\r\n\"Car\",12000.5,,\r\n" + emptyRows(29);
+
+NetWorthSheet houseSheet()
+{
+    NetWorthSheet sheet;
+    fillSide(sheet.cells(NetWorthSide::Assets), {{"House", "150000"}, {"Car", "12000.5"}});
+    fillSide(sheet.cells(NetWorthSide::Liabilities), {{"Mortgage", "90000"}});
+    EXPECT_TRUE(sheet.calculate());
+    return sheet;
+}
+
+bool sameTables(const NetWorthSheet& a, const NetWorthSheet& b)
+{
+    for (const NetWorthSide side : {NetWorthSide::Assets, NetWorthSide::Liabilities})
+        if (!(a.cells(side) == b.cells(side)) || a.count(side) != b.count(side))
+            return false;
+    return true;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QByteArray& content)
+{
+    const QString path = dir.filePath(QStringLiteral("Test.NWF"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+
+TEST(NetWorthFile, WritesTheDocumentedLayout)
+{
+    EXPECT_EQ(netWorthFileContent(houseSheet()), HouseFile);
+}
+
+TEST(NetWorthFile, RoundTripKeepsEveryKindOfCell)
+{
+    NetWorthSheet sheet;
+    fillSide(sheet.cells(NetWorthSide::Assets), {{"Home, main", "100000"},
+                                                 {"Café", "0.1"},
+                                                 {"Sub Total", nullptr},
+                                                 {" ", ""},
+                                                 {"Unpriced", nullptr},
+                                                 {"Tiny", "0.000123"}});
+    fillSide(sheet.cells(NetWorthSide::Liabilities), {{"Card", "1240.6"}});
+    ASSERT_TRUE(sheet.calculate());
+    // Typed after Calculate: saved as it stands, count not yet updated.
+    fillSide(sheet.cells(NetWorthSide::Liabilities), {{"Typed later", "5"}}, 2);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Round.NWF"));
+    ASSERT_TRUE(saveNetWorthFile(path, sheet));
+    NetWorthSheet opened;
+    ASSERT_TRUE(openNetWorthFile(path, opened));
+    EXPECT_TRUE(sameTables(opened, sheet));
+
+    ASSERT_TRUE(sheet.calculate());
+    ASSERT_TRUE(opened.calculate());
+    EXPECT_EQ(opened.total(NetWorthSide::Assets), sheet.total(NetWorthSide::Assets));
+    EXPECT_EQ(opened.netWorth(), sheet.netWorth());
+    EXPECT_EQ(opened.count(NetWorthSide::Liabilities), 2);
+}
+
+TEST(NetWorthFile, DeclaredCountsGiveWayToCalculate)
+{
+    QByteArray content = HouseFile;
+    content.replace(0, 3, "9,0");
+    NetWorthSheet sheet = parseNetWorthFile(content);
+    EXPECT_EQ(sheet.count(NetWorthSide::Assets), 9);
+    ASSERT_TRUE(sheet.calculate());
+    EXPECT_EQ(sheet.count(NetWorthSide::Assets), 2);
+    EXPECT_EQ(sheet.count(NetWorthSide::Liabilities), 1);
+}
+
+TEST(NetWorthFile, ToleratesLineEndVariants)
+{
+    QByteArray bareLineFeeds = HouseFile;
+    bareLineFeeds.replace("\r\n", "\n");
+    QByteArray noFinalLineEnd = HouseFile;
+    noFinalLineEnd.chop(2);
+    for (const QByteArray& content : {bareLineFeeds, noFinalLineEnd, HouseFile + "\r\n\r\n"})
+        EXPECT_TRUE(sameTables(parseNetWorthFile(content), houseSheet()));
+}
+
+struct MalformedCase
+{
+    const char* name;
+    QByteArray content;
+};
+
+class NetWorthMalformedFile : public testing::TestWithParam<MalformedCase>
+{
+};
+
+TEST_P(NetWorthMalformedFile, OpensAsEmptyTables)
+{
+    EXPECT_THROW(parseNetWorthFile(GetParam().content), FileFormatError);
+
+    QTemporaryDir dir;
+    NetWorthSheet sheet = houseSheet();
+    EXPECT_FALSE(openNetWorthFile(writeFile(dir, GetParam().content), sheet));
+    EXPECT_TRUE(sameTables(sheet, NetWorthSheet()));
+    EXPECT_TRUE(sheet.netWorth().isZero());
+}
+
+QByteArray withLine(int index, const QByteArray& line)
+{
+    QList<QByteArray> lines = HouseFile.split('\n');
+    lines[index] = line + "\r";
+    return lines.join('\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NetWorth, NetWorthMalformedFile,
+    testing::Values(MalformedCase{"Empty", ""}, MalformedCase{"OnlyBlankLines", "\r\n\r\n\r\n"},
+                    MalformedCase{"ThirtyOneLines", HouseFile.left(HouseFile.size() - 5)},
+                    MalformedCase{"CutInsideAName", HouseFile.left(12)},
+                    MalformedCase{"LastLineShort", HouseFile.left(HouseFile.size() - 3)},
+                    MalformedCase{"TextForACount", withLine(0, "\"two\",1")},
+                    MalformedCase{"MissingCount", withLine(0, "2")},
+                    MalformedCase{"CountTooLarge", withLine(0, "31,1")},
+                    MalformedCase{"NegativeCount", withLine(0, "-1,1")},
+                    MalformedCase{"FractionalCount", withLine(0, "2.5,1")},
+                    MalformedCase{"TextForAValue", withLine(1, "\"House\",\"lots\",\"Mortgage\",90000")},
+                    MalformedCase{"NameWithoutQuotes", withLine(1, "House,150000,\"Mortgage\",90000")},
+                    MalformedCase{"UnclosedQuote", withLine(1, "\"House,150000,\"Mortgage\",90000")},
+                    MalformedCase{"NumberWithLetters", withLine(1, "\"House\",150000x,\"Mortgage\",90000")},
+                    MalformedCase{"NumberWithExponent", withLine(1, "\"House\",1e400,\"Mortgage\",90000")},
+                    MalformedCase{"ExtraField", withLine(1, "\"House\",150000,\"Mortgage\",90000,\"Boat\"")},
+                    MalformedCase{"BlankRowLine", withLine(5, "")},
+                    MalformedCase{"Binary", QByteArray("\x00\xff\x01\"\x02", 5).repeated(40)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NetWorthFile, MissingFileOpensAsEmptyTables)
+{
+    NetWorthSheet sheet = houseSheet();
+    EXPECT_FALSE(openNetWorthFile(QStringLiteral("/nonexistent/folder/None.NWF"), sheet));
+    EXPECT_TRUE(sameTables(sheet, NetWorthSheet()));
+}
+
+TEST(NetWorthFile, FailedSaveKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, HouseFile);
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    NetWorthSheet other;
+    fillSide(other.cells(NetWorthSide::Assets), {{"Boat", "1"}});
+    EXPECT_FALSE(saveNetWorthFile(path, other));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), HouseFile);
+}
+
+TEST(NetWorthFile, SampleFileIsOurOwnWriting)
+{
+    const QString path = qEnvironmentVariable("TALLYVANE_TEST_DATA") + QStringLiteral("/NetSampl.NWF");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray content = file.readAll();
+    NetWorthSheet sheet = parseNetWorthFile(content);
+    EXPECT_EQ(netWorthFileContent(sheet), content);
+    ASSERT_TRUE(sheet.calculate());
+    EXPECT_EQ(netWorthFileContent(sheet), content); // it was saved calculated
+    EXPECT_GT(sheet.count(NetWorthSide::Assets), 10);
+    EXPECT_FALSE(sheet.netWorth().isZero());
+}
+
+} // namespace
+} // namespace tallyvane

@@ -1,0 +1,219 @@
+#include "core/sharedvalues.h"
+#include "scriptedservices.h"
+#include "shell/greenbox.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tallyvane;
+
+namespace {
+
+const FigureBoxSpec mortgagePrincipal{KeyFilterKind::Decimal, 1, "####,,###.00", 16, "", false, true, false};
+const FigureBoxSpec mortgageRate{KeyFilterKind::Decimal, 2, "###.000", 14, "%", true, false, false};
+const FigureBoxSpec mortgageTerm{KeyFilterKind::WholeNumber, 3, "###", 16, "", false, false, false};
+const FigureBoxSpec budgetAmount{KeyFilterKind::Decimal, 1, "###,,###.00", 10, "", false, true, true};
+const FigureBoxSpec descriptionBox{KeyFilterKind::Words, -1, "", 0, "", false, false, false};
+
+class GreenBoxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        values.inputValues.assign(6, Money());
+        window = std::make_unique<QWidget>();
+        new QVBoxLayout(window.get());
+    }
+
+    GreenBox* addBox(const FigureBoxSpec& spec)
+    {
+        auto* box = new GreenBox(spec, values, services, window.get());
+        window->layout()->addWidget(box);
+        return box;
+    }
+
+    void showAndFocus(QWidget* box)
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        box->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+    }
+
+    void leave(GreenBox* box, QWidget* next)
+    {
+        next->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        ASSERT_FALSE(box->hasFocus());
+    }
+
+    SharedValues values;
+    tallyvane::testing::ScriptedServices services;
+    std::unique_ptr<QWidget> window;
+};
+
+TEST_F(GreenBoxTest, FirstKeyReplacesTheOldFigure)
+{
+    GreenBox* box = addBox(mortgagePrincipal);
+    box->setText("        1,234.00");
+    showAndFocus(box);
+    int started = 0;
+    QObject::connect(box, &GreenBox::typingStarted, box, [&] { ++started; });
+
+    QTest::keyClicks(box, "5");
+    EXPECT_EQ(box->text(), "5");
+    QTest::keyClicks(box, "0");
+    EXPECT_EQ(box->text(), "50");
+    EXPECT_EQ(started, 1);
+}
+
+TEST_F(GreenBoxTest, BackspaceAsFirstKeyAlsoEmptiesTheBox)
+{
+    GreenBox* box = addBox(mortgagePrincipal);
+    box->setText("1,234.00");
+    showAndFocus(box);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "");
+}
+
+TEST_F(GreenBoxTest, RefusedKeysBeepAndChangeNothing)
+{
+    GreenBox* box = addBox(mortgagePrincipal);
+    showAndFocus(box);
+    QTest::keyClicks(box, "12.34");
+    QTest::keyClicks(box, "5-a,");
+    EXPECT_EQ(box->text(), "12.34");
+    EXPECT_EQ(services.beeps, 4);
+}
+
+TEST_F(GreenBoxTest, RateBoxTakesThreeDecimals)
+{
+    GreenBox* box = addBox(mortgageRate);
+    showAndFocus(box);
+    QTest::keyClicks(box, "5.1256");
+    EXPECT_EQ(box->text(), "5.125");
+    EXPECT_EQ(services.beeps, 1);
+    EXPECT_EQ(values.entryDecimals, 0);
+}
+
+TEST_F(GreenBoxTest, WholeNumberBoxRefusesThePeriod)
+{
+    GreenBox* box = addBox(mortgageTerm);
+    showAndFocus(box);
+    QTest::keyClicks(box, "2.5");
+    EXPECT_EQ(box->text(), "25");
+    EXPECT_EQ(services.beeps, 1);
+}
+
+TEST_F(GreenBoxTest, EnterMovesToTheSuccessorAndLeavingStoresAndFormats)
+{
+    GreenBox* rate = addBox(mortgageRate);
+    GreenBox* term = addBox(mortgageTerm);
+    rate->setSuccessor(term);
+    showAndFocus(rate);
+    int stored = 0;
+    QObject::connect(rate, &GreenBox::figureStored, rate, [&] { ++stored; });
+
+    QTest::keyClicks(rate, "10.125");
+    QTest::keyClick(rate, Qt::Key_Return);
+
+    EXPECT_TRUE(term->hasFocus());
+    EXPECT_EQ(values.inputValues[2], Money::fromRaw(101250));
+    EXPECT_EQ(rate->text(), "        10.125%");
+    EXPECT_EQ(values.entryChanged, 0);
+    EXPECT_EQ(stored, 1);
+}
+
+TEST_F(GreenBoxTest, LeavingWithoutTypingKeepsTheStoredValue)
+{
+    GreenBox* principal = addBox(mortgagePrincipal);
+    GreenBox* term = addBox(mortgageTerm);
+    values.inputValues[1] = Money::fromWhole(100000);
+    principal->showStoredValue();
+    showAndFocus(principal);
+    leave(principal, term);
+    EXPECT_EQ(principal->text(), "      100,000.00");
+    EXPECT_EQ(values.inputValues[1], Money::fromWhole(100000));
+}
+
+TEST_F(GreenBoxTest, EmptiedMoneyBoxShowsTheStoredZero)
+{
+    GreenBox* principal = addBox(mortgagePrincipal);
+    GreenBox* term = addBox(mortgageTerm);
+    values.inputValues[1] = Money::fromWhole(5);
+    showAndFocus(principal);
+    QTest::keyClick(principal, Qt::Key_Backspace);
+    leave(principal, term);
+    EXPECT_EQ(values.inputValues[1], Money());
+    EXPECT_EQ(principal->text(), "             .00");
+}
+
+TEST_F(GreenBoxTest, BudgetBoxFormatsItsOwnText)
+{
+    GreenBox* amount = addBox(budgetAmount);
+    GreenBox* other = addBox(mortgageTerm);
+    showAndFocus(amount);
+    QTest::keyClick(amount, Qt::Key_Backspace);
+    leave(amount, other);
+    EXPECT_EQ(amount->text(), QString(10, u' '));
+
+    amount->setFocus();
+    QTest::keyClicks(amount, "0");
+    leave(amount, other);
+    EXPECT_EQ(amount->text(), "       .00");
+
+    amount->setFocus();
+    QTest::keyClicks(amount, "1.2.");
+    leave(amount, other);
+    EXPECT_EQ(values.inputValues[1], Money::fromRaw(12000));
+    EXPECT_EQ(amount->text(), "      1.2."); // text that is no number stays as typed
+}
+
+TEST_F(GreenBoxTest, ClipboardIsEmptiedOnEnteringAndLeaving)
+{
+    GreenBox* principal = addBox(mortgagePrincipal);
+    GreenBox* term = addBox(mortgageTerm);
+    showAndFocus(principal);
+    const int afterEntering = services.clipboardClears;
+    EXPECT_GE(afterEntering, 1);
+    leave(principal, term);
+    EXPECT_GE(services.clipboardClears, afterEntering + 2); // principal left, term entered
+}
+
+TEST_F(GreenBoxTest, PasteIsRefused)
+{
+    GreenBox* principal = addBox(mortgagePrincipal);
+    showAndFocus(principal);
+    QTest::keyClicks(principal, "12");
+    QTest::keyClick(principal, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(principal->text(), "12");
+}
+
+TEST_F(GreenBoxTest, WordBoxRefusesTheDoubleQuoteOnly)
+{
+    GreenBox* words = addBox(descriptionBox);
+    GreenBox* term = addBox(mortgageTerm);
+    words->setSuccessor(term);
+    words->setText("Rent");
+    showAndFocus(words);
+    words->end(false);
+    QTest::keyClicks(words, " \"A\" 1.5");
+    EXPECT_EQ(words->text(), "Rent A 1.5");
+    EXPECT_EQ(services.beeps, 2);
+    QTest::keyClick(words, Qt::Key_Return);
+    EXPECT_TRUE(term->hasFocus());
+    EXPECT_EQ(values.entryChanged, 0);
+}
+
+TEST_F(GreenBoxTest, BoxesAreLightGreen)
+{
+    GreenBox* box = addBox(mortgagePrincipal);
+    EXPECT_EQ(box->palette().color(QPalette::Base), QColor(128, 255, 128));
+}
+
+} // namespace

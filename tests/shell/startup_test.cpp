@@ -1,0 +1,149 @@
+#include "core/settingsfile.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+#include "shell/navigator.h"
+#include "shell/tallyvaneapp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+using namespace tallyvane;
+
+namespace {
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { previousDirectory = QDir::currentPath(); }
+    void TearDown() override { QDir::setCurrent(previousDirectory); }
+
+    void writeSettings(const QByteArray& content)
+    {
+        QFile file(folder.filePath(QString::fromLatin1(SettingsFileName)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    void copyHelpFile()
+    {
+        const QString source = qEnvironmentVariable("TALLYVANE_TEST_DATA") + "/" + HelpFileName;
+        ASSERT_TRUE(QFile::copy(source, folder.filePath(HelpFileName)));
+    }
+
+    QTemporaryDir folder;
+    QString previousDirectory;
+};
+
+TEST_F(StartupTest, WithoutSettingsTheMenuShowsNoNameAndDefaultsApply)
+{
+    TallyvaneApp app(folder.path());
+    app.start();
+    EXPECT_EQ(app.frame().windowTitle(), " Tallyvane Menu");
+    EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+    EXPECT_EQ(app.values().currencySymbol, "$");
+    EXPECT_EQ(app.values().prtFontChoice, 0);
+    EXPECT_EQ(app.values().pageLines, DefaultPageLines);
+    EXPECT_FALSE(app.menu().nameLabel()->isVisible());
+    EXPECT_FALSE(app.values().todayText.isEmpty());
+    EXPECT_EQ(app.values().frameHeightMark, SmallFrameMark);
+}
+
+TEST_F(StartupTest, SettingsFileGivesSymbolFontAndName)
+{
+    writeSettings("\"EUR\",2,\"Jane Sample\"\r\n");
+    TallyvaneApp app(folder.path());
+    app.start();
+    EXPECT_EQ(app.values().currencySymbol, "EUR");
+    EXPECT_EQ(app.values().prtFontChoice, 2);
+    EXPECT_EQ(app.values().pageLines, 0);
+    EXPECT_TRUE(app.menu().nameLabel()->isVisible());
+    EXPECT_EQ(app.menu().nameLabel()->text(), "Jane Sample");
+}
+
+TEST_F(StartupTest, MenuButtonsCarryTheirCaptions)
+{
+    TallyvaneApp app(folder.path());
+    const std::pair<MenuChoice, const char*> captions[] = {
+        {MenuChoice::NetWorth, "&Net Worth"},
+        {MenuChoice::Loans, "Planning your &Loans"},
+        {MenuChoice::Budget, "Planning your &Budget"},
+        {MenuChoice::Personalize, "Personali&ze Settings"},
+        {MenuChoice::Exit, "E&xit from Program"},
+        {MenuChoice::HowTo, "&How to Use the Program"},
+        {MenuChoice::Mortgage, "Planning your &Mortgage"},
+        {MenuChoice::Savings, "Planning your &Savings"},
+    };
+    for (const auto& [choice, caption] : captions)
+        EXPECT_EQ(app.menu().button(choice)->text(), caption);
+}
+
+TEST_F(StartupTest, ExitButtonAsksTheProgramToEnd)
+{
+    TallyvaneApp app(folder.path());
+    app.start();
+    QSignalSpy exitSpy(&app.navigator(), &Navigator::exitRequested);
+    app.menu().button(MenuChoice::Exit)->click();
+    EXPECT_EQ(exitSpy.count(), 1);
+}
+
+TEST_F(StartupTest, HowToOpensTheHelpAtTheMenuTopic)
+{
+    copyHelpFile();
+    TallyvaneApp app(folder.path());
+    app.start();
+    app.menu().button(MenuChoice::HowTo)->click();
+    HelpViewer* viewer = app.navigator().helpViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->currentAnchor(), "context-2");
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains("How to Use Tallyvane"));
+    EXPECT_TRUE(app.menu().isVisible());
+}
+
+TEST_F(StartupTest, PlannerReplacesTheMenuUntilItReturns)
+{
+    TallyvaneApp app(folder.path());
+    PlannerHost* host = nullptr;
+    app.navigator().registerPlanner(MenuChoice::Mortgage, ChildKind::MortgagePlanner, [&](PlannerHost& h) {
+        host = &h;
+        auto* planner = new QWidget;
+        planner->setProperty("helpContext", HelpContext::Mortgage);
+        h.setFrameTitle(" Mortgage Tables");
+        return planner;
+    });
+    app.start();
+
+    app.menu().button(MenuChoice::Mortgage)->click();
+    EXPECT_EQ(app.values().loanKind, 1);
+    EXPECT_FALSE(app.menu().isVisible());
+    EXPECT_EQ(app.frame().windowTitle(), " Mortgage Tables");
+    ASSERT_NE(app.navigator().openPlanner(), nullptr);
+    EXPECT_EQ(app.navigator().activeHelpContext(), HelpContext::Mortgage);
+
+    host->returnToMenu();
+    QApplication::processEvents();
+    EXPECT_TRUE(app.menu().isVisible());
+    EXPECT_EQ(app.frame().windowTitle(), " Tallyvane Menu");
+    EXPECT_EQ(app.values().loanKind, 0);
+    EXPECT_EQ(app.navigator().activeHelpContext(), HelpContext::Menu);
+}
+
+TEST_F(StartupTest, UnbuiltPlannerButtonsDoNothing)
+{
+    TallyvaneApp app(folder.path());
+    app.start();
+    app.menu().button(MenuChoice::Budget)->click();
+    EXPECT_TRUE(app.menu().isVisible());
+    EXPECT_EQ(app.navigator().openPlanner(), nullptr);
+}
+
+} // namespace
