@@ -13,9 +13,22 @@ bool isLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
+// An optional sign, digits and at most one period, whatever its size: a
+// number too large for money is still a number here.
 bool isPlainNumber(const QString& text)
 {
-    return Money::fromDecimalText(text.toStdString()).has_value();
+    qsizetype at = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (; at < text.size(); ++at) {
+        if (text[at] >= u'0' && text[at] <= u'9')
+            seenDigit = true;
+        else if (text[at] == u'.' && !seenPoint)
+            seenPoint = true;
+        else
+            return false;
+    }
+    return seenDigit;
 }
 
 } // namespace
@@ -107,7 +120,10 @@ double FieldReader::readNumber()
         return 0.0;
     if (field.kind == Field::Kind::Quoted || !isPlainNumber(field.text))
         throw FileFormatError("number expected");
-    return field.text.toDouble();
+    const double value = field.text.toDouble();
+    if (!std::isfinite(value))
+        throw FileFormatError("number out of range");
+    return value;
 }
 
 Money FieldReader::readMoney()

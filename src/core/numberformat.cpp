@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace tallyvane {
@@ -66,6 +67,8 @@ QString layOut(bool negative, const QString& fixed, const FormatPattern& pattern
         integerDigits.prepend(u'0');
     while (decimals.size() > pattern.requiredDecimals && decimals.endsWith(u'0'))
         decimals.chop(1);
+    while (decimals.size() < pattern.requiredDecimals)
+        decimals.append(u'0');
 
     QString text = pattern.grouping ? groupThousands(integerDigits) : integerDigits;
     if (pattern.hasPoint)
@@ -91,16 +94,16 @@ QString formatNumber(double value, QStringView format)
 QString formatMoney(Money value, QStringView format)
 {
     const FormatPattern pattern = parsePattern(format);
-    const int decimals = pattern.requiredDecimals + pattern.optionalDecimals;
-    if (decimals >= 4)
-        return layOut(value < Money(),
-                      QString::fromStdString((value < Money() ? -value : value).toFourDecimals()), pattern);
+    const int decimals = std::min(pattern.requiredDecimals + pattern.optionalDecimals, 4);
+    // Unsigned, so that the most negative amount has a magnitude too.
+    const bool negative = value < Money();
+    const std::uint64_t magnitude =
+        negative ? 0ULL - static_cast<std::uint64_t>(value.raw()) : static_cast<std::uint64_t>(value.raw());
     // Round the exact value half to even at the shown decimals.
-    static constexpr std::int64_t steps[] = {10000, 1000, 100, 10};
-    const std::int64_t step = steps[decimals];
-    const Money magnitude = value < Money() ? -value : value;
-    std::int64_t units = magnitude.raw() / step;
-    const std::int64_t rest = magnitude.raw() % step;
+    static constexpr std::uint64_t steps[] = {10000, 1000, 100, 10, 1};
+    const std::uint64_t step = steps[decimals];
+    std::uint64_t units = magnitude / step;
+    const std::uint64_t rest = magnitude % step;
     if (rest * 2 > step || (rest * 2 == step && units % 2 != 0))
         ++units;
     QString digits = QString::number(units);
@@ -109,7 +112,7 @@ QString formatMoney(Money value, QStringView format)
             digits.prepend(u'0');
         digits.insert(digits.size() - decimals, u'.');
     }
-    return layOut(value < Money(), digits, pattern);
+    return layOut(negative, digits, pattern);
 }
 
 QString formatText(const QString& text, QStringView format)

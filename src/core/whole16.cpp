@@ -14,6 +14,11 @@ std::int16_t toWhole16(std::int64_t value)
     return static_cast<std::int16_t>(value);
 }
 
+std::int16_t toWhole16(int value)
+{
+    return toWhole16(static_cast<std::int64_t>(value));
+}
+
 std::int16_t toWhole16(double value)
 {
     if (!std::isfinite(value))

@@ -9,6 +9,8 @@
 namespace tallyvane {
 
 std::int16_t toWhole16(std::int64_t value);
+// Plain int arguments (such as years * 12) would otherwise be ambiguous.
+std::int16_t toWhole16(int value);
 std::int16_t toWhole16(double value); // rounds half to even first
 
 } // namespace tallyvane
