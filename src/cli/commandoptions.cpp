@@ -15,17 +15,18 @@ CommandOptions::CommandOptions(const QStringList& arguments, const QStringList& 
             continue;
         }
         QString name = argument.mid(2);
-        QString value;
-        if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
-            value = name.mid(equals + 1);
+        const qsizetype equals = name.indexOf(u'=');
+        QString value = equals >= 0 ? name.mid(equals + 1) : QString();
+        if (equals >= 0)
             name.truncate(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            throw UsageError(QStringLiteral("option --%1 needs a value").arg(name));
-        }
         if (!knownOptions.contains(name))
             throw UsageError(QStringLiteral("unknown option --%1").arg(name));
+        if (equals < 0) {
+            // "--rate --years 5" lacks the rate; "--years" must not become its value.
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--")))
+                throw UsageError(QStringLiteral("option --%1 needs a value").arg(name));
+            value = arguments[++i];
+        }
         m_options.append({name, value});
     }
 }

@@ -2,6 +2,9 @@
 
 #include "core/fieldwriter.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace tallyvane::cli {
 
 void JsonWriter::newLine()
@@ -105,6 +108,12 @@ void JsonWriter::money(Money value)
 
 void JsonWriter::number(double value)
 {
+    // JSON has no NaN or infinity; a number that is not one is written as null
+    // rather than as a misleading 0.
+    if (!std::isfinite(value)) {
+        null();
+        return;
+    }
     beforeValue();
     m_text += plainNumberText(value).toStdString();
 }

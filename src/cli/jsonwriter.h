@@ -22,7 +22,7 @@ public:
 
     void string(const QString& value);
     void money(Money value);
-    void number(double value); // full precision, shortest form
+    void number(double value); // full precision, shortest form; null when not finite
     void integer(long long value);
     void boolean(bool value);
     void null();
