@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace tallyvane {
+
+// Numbers of the shared message box that a calculation can end with.
+inline constexpr std::int16_t WrongOrMissingEntryMessage = 3;
+inline constexpr std::int16_t FortyYearLimitMessage = 5;
+
+// A calculation that cannot produce a schedule. It carries the number of the
+// message to show, and what() is that message's text.
+class AmortizationError : public std::runtime_error
+{
+public:
+    explicit AmortizationError(std::int16_t messageNumber);
+
+    std::int16_t messageNumber() const { return m_messageNumber; }
+    QString messageText() const;
+
+private:
+    std::int16_t m_messageNumber;
+};
+
+} // namespace tallyvane
