@@ -170,26 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ExitCalculationFailed,
                     "Wrong or missing entry, try again."},
         FailureCase{"NoFile", {}, {}, ExitUsage, "Usage: tallyvane-calc networth"},
-        FailureCase{"TwoFiles", {"FILE", "FILE"}, HomeFile, ExitUsage, "exactly one"},
-        FailureCase{"UnknownFormat", {"FILE", "--format", "xml"}, HomeFile, ExitUsage, "--format"},
-        FailureCase{"UnknownOption", {"FILE", "--period", "monthly"}, HomeFile, ExitUsage, "--period"}),
+        FailureCase{"UnknownFormat", {"FILE", "--format", "xml"}, HomeFile, ExitUsage, "--format"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(NetWorthCommandHelp, PrintsUsage)
-{
-    const CommandRun result = run({QStringLiteral("--help")});
-    EXPECT_EQ(result.status, ExitSuccess);
-    EXPECT_EQ(result.out.rfind("Usage: tallyvane-calc networth FILE.NWF", 0), 0u);
-}
-
-TEST(NetWorthCommandSample, SampleFileHasSubtotals)
-{
-    const QString sample = qEnvironmentVariable("TALLYVANE_TEST_DATA") + QStringLiteral("/NetSampl.NWF");
-    const CommandRun result = run({sample, "--format", "json"});
-    ASSERT_EQ(result.status, ExitSuccess) << result.err;
-    EXPECT_NE(result.out.find("\"name\": \"Sub Total\",\n      \"value\": 15650.7500"), std::string::npos);
-    EXPECT_NE(result.out.find("\"netWorth\": 302755.4000"), std::string::npos);
-}
 
 } // namespace
 } // namespace tallyvane::cli
