@@ -95,6 +95,18 @@ TEST_F(StartupTest, ExitButtonAsksTheProgramToEnd)
     EXPECT_EQ(exitSpy.count(), 1);
 }
 
+TEST_F(StartupTest, AccessKeysWorkFromTheKeyboard)
+{
+    TallyvaneApp app(folder.path());
+    app.start();
+    QApplication::setActiveWindow(&app.frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.frame()));
+    QSignalSpy exitSpy(&app.navigator(), &Navigator::exitRequested);
+    QTest::keySequence(app.frame().windowHandle(), QKeySequence(QStringLiteral("Alt+X")));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return exitSpy.count() == 1; })); // access keys click after a short flash
+}
+
 TEST_F(StartupTest, HowToOpensTheHelpAtTheMenuTopic)
 {
     copyHelpFile();
