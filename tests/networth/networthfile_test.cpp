@@ -51,7 +51,7 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& content)
     return path;
 }
 
-TEST(NetWorthFile, WritesTheDocumentedLayout)
+TEST(NetWorthFile, WritesThirtyTwoLinesOfQuotedNamesAndBareFigures)
 {
     EXPECT_EQ(netWorthFileContent(houseSheet()), HouseFile);
 }
