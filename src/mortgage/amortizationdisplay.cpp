@@ -9,14 +9,21 @@ namespace {
 
 constexpr int SummaryWidth = 12;
 
+// Padded to the label's width but never cut: a loan of millions would
+// otherwise lose its last digits.
+QString summaryField(const QString& text)
+{
+    return text.rightJustified(SummaryWidth);
+}
+
 QString currencyField(const QString& currencySymbol, double amount)
 {
-    return rightAlign(currencySymbol + formatNumber(amount, u"####,,###.00"), SummaryWidth);
+    return summaryField(currencySymbol + formatNumber(amount, u"####,,###.00"));
 }
 
 QString currencyField(const QString& currencySymbol, Money amount)
 {
-    return rightAlign(currencySymbol + formatMoney(amount, u"####,,###.00"), SummaryWidth);
+    return summaryField(currencySymbol + formatMoney(amount, u"####,,###.00"));
 }
 
 } // namespace
@@ -36,13 +43,13 @@ SummaryTexts summaryTexts(const AmortizationResult& result, float paymentIncreas
                                    ? static_cast<double>(summary.yearsToFinal)
                                    : summary.monthsToFinal();
     SummaryTexts texts;
-    texts.paymentsPerYear = rightAlign(formatNumber(summary.paymentsPerYear, u"###"), SummaryWidth);
+    texts.paymentsPerYear = summaryField(formatNumber(summary.paymentsPerYear, u"###"));
     texts.daysInYear = summary.daysShown;
     texts.periodicRate = formatNumber(summary.periodicRate, u"0.########");
     texts.payment = currencyField(currencySymbol, summary.payment);
     texts.increaseCaption = increaseCaption(paymentIncrease);
     texts.increaseAmount = currencyField(currencySymbol, summary.increaseAmount);
-    texts.timeToFinal = rightAlign(formatNumber(timeToFinal, u"###.00"), SummaryWidth);
+    texts.timeToFinal = summaryField(formatNumber(timeToFinal, u"###.00"));
     texts.totalPaid = currencyField(currencySymbol, summary.totalPaid);
     texts.interestSavings = currencyField(currencySymbol, summary.interestSavings);
     return texts;

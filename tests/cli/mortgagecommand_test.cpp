@@ -1,0 +1,183 @@
+#include "cli/calccommands.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tallyvane::cli {
+namespace {
+
+struct Outcome
+{
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const QStringList& arguments)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = runCalc(arguments, out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+QJsonObject runJson(const QStringList& arguments)
+{
+    const Outcome outcome = run(arguments + QStringList{"--format", "json"});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(outcome.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << outcome.out;
+    return document.object();
+}
+
+double cents(const QJsonValue& value)
+{
+    return std::round(value.toDouble() * 100.0) / 100.0;
+}
+
+TEST(MortgageCommand, AllPaymentsAsJson)
+{
+    const QJsonObject json =
+        runJson({"mortgage", "--principal", "100000", "--rate", "10.125", "--term", "25", "--view", "all"});
+    const QJsonObject summary = json["summary"].toObject();
+    const QJsonArray rows = json["rows"].toArray();
+    EXPECT_EQ(cents(summary["payment"]), 917.53);
+    EXPECT_EQ(cents(summary["totalPaid"]), 275258.20);
+    EXPECT_EQ(summary["lastRow"].toInt(), 300);
+    EXPECT_EQ(summary["yearsToFinal"].toDouble(), 25.0);
+    EXPECT_EQ(summary["daysShown"].toString(), "Normal");
+    EXPECT_NEAR(summary["periodicRate"].toDouble(), 0.0084375, 1e-15);
+    EXPECT_FALSE(summary.contains("monthsToFinal"));
+    ASSERT_EQ(rows.size(), 300);
+    EXPECT_EQ(rows[12].toObject()["row"].toInt(), 13);
+    EXPECT_EQ(rows[12].toObject()["year"].toInt(), 2);
+    EXPECT_TRUE(rows[12].toObject()["date"].isNull());
+    EXPECT_EQ(rows[299].toObject()["balance"].toDouble(), 0.0);
+    EXPECT_EQ(rows[299].toObject()["cumulativePrincipal"].toDouble(), 100000.0);
+}
+
+TEST(MortgageCommand, MoneyKeepsFourDecimalsInJson)
+{
+    const Outcome outcome = run({"mortgage", "--view", "all", "--format", "json"});
+    EXPECT_NE(outcome.out.find("\"payment\": 917.5273,"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\"interest\": 843.7500,"), std::string::npos);
+}
+
+TEST(MortgageCommand, AnnualViewWithDates)
+{
+    const QJsonObject json = runJson({"mortgage", "--first-date", "2024-01-31", "--payment", "biweekly-acc"});
+    const QJsonArray rows = json["rows"].toArray();
+    ASSERT_EQ(rows.size(), 19);
+    EXPECT_EQ(rows[1].toObject()["row"].toInt(), 2);
+    EXPECT_EQ(rows[1].toObject()["date"].toString(), "2025-01-31");
+    EXPECT_TRUE(rows[1].toObject()["year"].isNull());
+    EXPECT_EQ(cents(json["summary"].toObject()["interestSavings"]), 54396.79);
+    EXPECT_EQ(json["summary"].toObject()["yearsToFinal"].toDouble(), 18.538462);
+}
+
+TEST(LoanCommand, MonthsAndLoanDefaults)
+{
+    const QJsonObject json = runJson({"loan", "--term", "50", "--view", "all", "--first-date", "2024-03-15"});
+    const QJsonObject summary = json["summary"].toObject();
+    const QJsonArray rows = json["rows"].toArray();
+    EXPECT_EQ(summary["monthsToFinal"].toDouble(), 50.0);
+    EXPECT_FALSE(summary.contains("yearsToFinal"));
+    ASSERT_EQ(rows.size(), 50);
+    EXPECT_EQ(rows[49].toObject()["cumulativePrincipal"].toDouble(), 20000.0);
+    EXPECT_EQ(rows[1].toObject()["date"].toString(), "2024-04-15");
+}
+
+TEST(MortgageCommand, ExtrasAndIncreaseReachTheSchedule)
+{
+    const QJsonObject json =
+        runJson({"mortgage", "--extra", "2=5000", "--extra", "3=99000", "--increase", "5"});
+    const QJsonObject summary = json["summary"].toObject();
+    EXPECT_EQ(summary["additionalApplied"].toInt(), 1);
+    EXPECT_EQ(summary["listing"].toString(),
+              "Additional  Payments     Applied\r\n\r\n Year     2              5,000.00\r\n");
+    EXPECT_NEAR(summary["increaseAmount"].toDouble(), 917.5273 * 0.05, 0.0001);
+}
+
+TEST(MortgageCommand, CsvHasOneLinePerRow)
+{
+    const Outcome outcome = run({"mortgage", "--view", "all", "--payment", "semimonthly", "--format", "csv",
+                                 "--first-date", "2024-01-10"});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    std::istringstream lines(outcome.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_GT(rows.size(), 4u);
+    EXPECT_EQ(rows[0], "row,year,date,interest,principal,balance,cumulativeInterest,cumulativePrincipal");
+    EXPECT_EQ(rows[2].substr(0, 15), "2,,2024-01-24,4");
+    EXPECT_EQ(rows[4].substr(0, 15), "4,,2024-02-24,4");
+}
+
+TEST(MortgageCommand, TextShowsSummaryAndTable)
+{
+    const Outcome outcome = run({"mortgage", "--view", "all"});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    for (const char* expected : {"Mortgage Tables", "Principal + Interest payment.", "917.53", "275,258.20",
+                                 "  Payment   No.  Year", "Cumulative Principal", " 300      25", "Total:"})
+        EXPECT_NE(outcome.out.find(expected), std::string::npos) << expected << "\n" << outcome.out;
+}
+
+struct CommandCase
+{
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+    std::string inErr;
+};
+
+class AmortizationCommandExit : public testing::TestWithParam<CommandCase>
+{
+};
+
+TEST_P(AmortizationCommandExit, ReportsOnStandardError)
+{
+    const CommandCase& c = GetParam();
+    const Outcome outcome = run(c.arguments);
+    EXPECT_EQ(outcome.exitCode, c.exitCode);
+    EXPECT_NE(outcome.err.find(c.inErr), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amortization, AmortizationCommandExit,
+    testing::Values(
+        CommandCase{
+            "MortgageOverFortyYears", {"mortgage", "--term", "41"}, 1, "Wrong entry, 40 Years limit.\n"},
+        CommandCase{"LoanOver480Months", {"loan", "--term", "481"}, 1, "Wrong entry, 40 Years limit.\n"},
+        CommandCase{"ZeroRate", {"mortgage", "--rate", "0"}, 1, "Wrong or missing entry, try again.\n"},
+        CommandCase{"ZeroTerm", {"loan", "--term", "0"}, 1, "Wrong or missing entry, try again.\n"},
+        CommandCase{"UnknownOption", {"mortgage", "--years", "5"}, 2, "unknown option --years"},
+        CommandCase{"UnknownPaymentKind", {"mortgage", "--payment", "fortnightly"}, 2, "--payment takes"},
+        CommandCase{"FractionalTerm", {"loan", "--term", "2.5"}, 2, "--term needs a whole number"},
+        CommandCase{"ImpossibleDate", {"mortgage", "--first-date", "2024-02-30"}, 2, "--first-date"},
+        CommandCase{"IncreaseAbove100", {"mortgage", "--increase", "150"}, 2, "--increase"},
+        CommandCase{"ExtraBeyondTheTable", {"mortgage", "--extra", "46=100"}, 2, "--extra"},
+        CommandCase{"ExtraWithoutAmount", {"mortgage", "--extra", "2"}, 2, "--extra"},
+        CommandCase{"NegativeExtra", {"mortgage", "--extra", "2=-5"}, 2, "--extra"},
+        CommandCase{"StrayWord", {"loan", "plenty"}, 2, "unexpected argument"}),
+    [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
+
+TEST(MortgageCommand, HelpGoesToStandardOutput)
+{
+    const Outcome outcome = run({"loan", "--help"});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_NE(outcome.out.find("--term MONTHS"), std::string::npos);
+    EXPECT_EQ(outcome.err, "");
+}
+
+} // namespace
+} // namespace tallyvane::cli
