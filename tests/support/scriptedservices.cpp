@@ -1,5 +1,9 @@
 #include "scriptedservices.h"
 
+#include "shell/dialogs/filechooser.h"
+#include "shell/dialogs/messagebox.h"
+#include "shell/dialogs/yesnodialog.h"
+
 namespace tallyvane::testing {
 namespace {
 
@@ -17,11 +21,13 @@ template <typename T> bool takeFront(std::deque<T>& queue, T& answer)
 void ScriptedServices::showMessage(SharedValues& values)
 {
     messages.push_back(values.msgNumber);
+    messageTexts.push_back(messageText(values.msgNumber, values.msgDetail));
 }
 
 void ScriptedServices::askYesNo(SharedValues& values)
 {
     questions.push_back(values.yesNoState);
+    questionTexts.push_back(questionText(values.yesNoState, values.dataFileName, values.msgDetail));
     bool yes = false;
     if (takeFront(yesNoAnswers, yes))
         values.yesNoState = yes ? AnswerYes : AnswerNo;
@@ -29,11 +35,13 @@ void ScriptedServices::askYesNo(SharedValues& values)
 
 void ScriptedServices::askRecordNumber(SharedValues& values)
 {
+    recordNumberPresets.push_back(values.recNumPreset);
     int number = 0;
     takeFront(recordNumbers, number);
     values.recNumber = static_cast<std::int16_t>(number);
     values.recNumMode = 0;
     values.recNumPreset = 0;
+    values.recNumSpot = 0;
 }
 
 void ScriptedServices::askPrintHeader(SharedValues& values)
@@ -45,6 +53,7 @@ void ScriptedServices::askPrintHeader(SharedValues& values)
 
 void ScriptedServices::askInsertLine(SharedValues& values)
 {
+    insertLinePresets.push_back(values.recNumPreset);
     QString text;
     takeFront(insertLines, text);
     values.insertLineText = text;
@@ -53,13 +62,13 @@ void ScriptedServices::askInsertLine(SharedValues& values)
 
 void ScriptedServices::chooseFile(SharedValues& values)
 {
-    if (values.fileMode < 1 || values.fileMode > 8)
-        return;
-    QString path;
-    takeFront(filePicks, path);
-    values.filePicked = path;
-    if (path.isEmpty())
-        values.fileMode = FileModeCancelled;
+    if (fileRequestFor(values))
+        fileRequests.push_back(values.fileMode);
+    fileDirectory(values, [this](const FileRequest&) {
+        QString path;
+        takeFront(filePicks, path);
+        return path;
+    });
 }
 
 } // namespace tallyvane::testing

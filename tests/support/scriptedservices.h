@@ -27,8 +27,13 @@ public:
     void clearClipboard() override { ++clipboardClears; }
     using UiServices::showMessage;
 
-    std::vector<int> messages;  // message numbers in the order shown
-    std::vector<int> questions; // question numbers in the order asked
+    std::vector<int> messages;         // message numbers in the order shown
+    std::vector<QString> messageTexts; // the same messages as the user reads them
+    std::vector<int> questions;        // question numbers in the order asked
+    std::vector<QString> questionTexts;
+    std::vector<int> recordNumberPresets; // the number each record prompt offered
+    std::vector<int> insertLinePresets;   // the number each line prompt offered
+    std::vector<int> fileRequests;        // the FileMode of each file chooser shown
     int beeps = 0;
     int clipboardClears = 0;
 

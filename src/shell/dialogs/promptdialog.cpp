@@ -1,0 +1,54 @@
+#include "shell/dialogs/promptdialog.h"
+
+#include "shell/greenbox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyvane {
+
+PromptDialog::PromptDialog(const PromptLayout& layout, SharedValues& values, UiServices& services,
+                           QWidget* frame)
+    : SharedDialog(layout.caption, layout.offsets, values, frame)
+{
+    auto* label = new QLabel(layout.labelText, this);
+    label->setObjectName(layout.labelName);
+
+    FigureBoxSpec spec;
+    spec.filter = layout.filter;
+    spec.selectAllOnFocus = layout.selectAllOnFocus;
+    m_box = new GreenBox(spec, values, services, this);
+    m_box->setObjectName(layout.boxName);
+    m_box->setMinimumWidth(280);
+
+    auto* acceptButton = new QPushButton(layout.acceptText, this);
+    acceptButton->setObjectName(layout.acceptName);
+    connect(acceptButton, &QPushButton::clicked, this, [this] {
+        takeAnswer(m_box->text());
+        accept();
+    });
+    auto* cancelButton = new QPushButton(layout.cancelText, this);
+    cancelButton->setObjectName(layout.cancelName);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_box->setSuccessor(acceptButton);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(acceptButton);
+    buttons->addWidget(cancelButton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(label);
+    column->addWidget(m_box);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    m_box->setFocus();
+}
+
+QString presetText(int preset)
+{
+    return preset != 0 ? QString::number(preset) : QString();
+}
+
+} // namespace tallyvane

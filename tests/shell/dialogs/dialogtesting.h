@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace tallyvane::testing {
+
+// Shows a dialog without blocking and waits until it has the focus, so that
+// keys and focus changes behave as they do for the user.
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
+}
+
+inline void clickButton(QWidget& dialog, const char* name)
+{
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+}
+
+// Runs `answer` on the modal dialog once a blocking call has shown it.
+inline void whenModalShown(std::function<void(QWidget&)> answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(*modal);
+    });
+    poll->start(10);
+}
+
+} // namespace tallyvane::testing

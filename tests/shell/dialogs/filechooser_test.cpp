@@ -1,0 +1,116 @@
+#include "shell/dialogs/filechooser.h"
+
+#include "core/sharedvalues.h"
+
+#include <QFileDialog>
+
+#include <gtest/gtest.h>
+
+namespace tallyvane {
+namespace {
+
+struct RequestCase
+{
+    const char* name;
+    int mode;
+    FileDialogKind kind;
+    const char* filter;
+    const char* proposedName;
+};
+
+class FileRequestTest : public ::testing::TestWithParam<RequestCase>
+{
+protected:
+    FileRequestTest()
+    {
+        values.dataFileName = QStringLiteral("HOME.BGT");
+        values.mortFileName = QStringLiteral("HOUSE.UMD");
+        values.loanFileName = QStringLiteral("CAR.ULD");
+        values.fileMode = static_cast<std::int16_t>(GetParam().mode);
+    }
+
+    SharedValues values;
+    std::vector<FileRequest> shown;
+    FileDialogRunner answering(const QString& path)
+    {
+        return [this, path](const FileRequest& request) {
+            shown.push_back(request);
+            return path;
+        };
+    }
+};
+
+TEST_P(FileRequestTest, ShowsTheDialogOfTheRequest)
+{
+    fileDirectory(values, answering(QStringLiteral("/home/user/picked")));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, GetParam().kind);
+    EXPECT_EQ(shown[0].nameFilter, QString::fromUtf8(GetParam().filter));
+    EXPECT_EQ(shown[0].proposedName, QString::fromUtf8(GetParam().proposedName));
+    EXPECT_EQ(values.fileMode, GetParam().mode);
+    EXPECT_EQ(values.filePicked, "/home/user/picked");
+}
+
+TEST_P(FileRequestTest, CancelLeavesModeNineAndNoPath)
+{
+    values.filePicked = QStringLiteral("/old/path");
+    fileDirectory(values, answering(QString()));
+    EXPECT_EQ(values.fileMode, FileModeCancelled);
+    EXPECT_TRUE(values.filePicked.isEmpty());
+}
+
+TEST_P(FileRequestTest, TheRealDialogTakesKindFilterAndName)
+{
+    const std::optional<FileRequest> request = fileRequestFor(values);
+    ASSERT_TRUE(request);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    configureFileDialog(dialog, *request);
+    const bool opens = GetParam().kind == FileDialogKind::Open;
+    EXPECT_EQ(dialog.acceptMode(), opens ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog.fileMode(), opens ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    EXPECT_EQ(dialog.nameFilters(), QStringList{QString::fromUtf8(GetParam().filter)});
+    EXPECT_EQ(dialog.selectedNameFilter(), QString::fromUtf8(GetParam().filter));
+    EXPECT_FALSE(dialog.filter().testFlag(QDir::CaseSensitive));
+    ASSERT_EQ(dialog.selectedFiles().size(), 1);
+    EXPECT_TRUE(dialog.selectedFiles().first().endsWith(QString::fromUtf8(GetParam().proposedName)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, FileRequestTest,
+    ::testing::Values(
+        RequestCase{"OpenBudget", 1, FileDialogKind::Open, "Budget Database (*.Bgt)", "HOME.BGT"},
+        RequestCase{"SaveBudget", 2, FileDialogKind::Save, "Budget Database (*.Bgt)", "HOME.BGT"},
+        RequestCase{"OpenNetWorth", 3, FileDialogKind::Open, "Net Worth Database (*.nwf)", "HOME.BGT"},
+        RequestCase{"SaveNetWorth", 4, FileDialogKind::Save, "Net Worth Database (*.nwf)", "HOME.BGT"},
+        RequestCase{"OpenMortgage", 5, FileDialogKind::Open, "Mortgage Database (*.umd)", "HOUSE.UMD"},
+        RequestCase{"SaveMortgage", 6, FileDialogKind::Save, "Mortgage Database (*.umd)", "HOUSE.UMD"},
+        RequestCase{"OpenLoan", 7, FileDialogKind::Open, "Loan Database (*.uld)", "CAR.ULD"},
+        RequestCase{"SaveLoan", 8, FileDialogKind::Save, "Loan Database (*.uld)", "CAR.ULD"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class NoRequestTest : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(NoRequestTest, ShowsNothingAndChangesNothing)
+{
+    SharedValues values;
+    values.fileMode = static_cast<std::int16_t>(GetParam());
+    values.filePicked = QStringLiteral("/kept");
+    bool shown = false;
+    fileDirectory(values, [&shown](const FileRequest&) {
+        shown = true;
+        return QString();
+    });
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(values.fileMode, GetParam());
+    EXPECT_EQ(values.filePicked, "/kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, NoRequestTest, ::testing::Values(0, 9, 10, -1), [](const auto& info) {
+    return info.param < 0 ? std::string("Negative") : "Mode" + std::to_string(info.param);
+});
+
+} // namespace
+} // namespace tallyvane
