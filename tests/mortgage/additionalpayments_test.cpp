@@ -118,10 +118,5 @@ TEST(PaymentIncrease, RaisesEveryPaymentByItsShare)
     EXPECT_TRUE(result.summary.additionalListing.isEmpty());
 }
 
-TEST(PaymentIncrease, NoIncreaseLeavesThePayment)
-{
-    EXPECT_EQ(plainMortgage().summary.increaseAmount, 0.0);
-}
-
 } // namespace
 } // namespace tallyvane

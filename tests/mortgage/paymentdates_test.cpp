@@ -89,17 +89,5 @@ TEST(PaymentDateRows, AnnualViewIsDatedByTheFirstPaymentOfEachYear)
     EXPECT_EQ(rows[4].number, 5);
 }
 
-TEST(PaymentDateRows, WithoutDatesPaymentsShowTheirYear)
-{
-    const std::vector<ScheduleRow> rows =
-        visibleRows(AmortizationEngine().calculate(test::openingMortgage()));
-    ASSERT_EQ(rows.size(), 300u);
-    EXPECT_EQ(rows[0].year, 1);
-    EXPECT_EQ(rows[11].year, 1);
-    EXPECT_EQ(rows[12].year, 2);
-    EXPECT_EQ(rows[299].year, 25);
-    EXPECT_FALSE(rows[0].date.has_value());
-}
-
 } // namespace
 } // namespace tallyvane
