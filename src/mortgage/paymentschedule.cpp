@@ -21,7 +21,7 @@ void closeFinalRow(MoneyTable& table, int lastRow, Money principal)
     table.at(lastRow, PrincipalColumn) = previousBalance;
     table.at(lastRow, CumulativeInterestColumn) = table.at(lastRow, InterestColumn) + previousInterest;
     table.at(lastRow, CumulativePrincipalColumn) += table.at(lastRow, BalanceColumn);
-    table.at(lastRow, BalanceColumn) = previousBalance - previousBalance;
+    table.at(lastRow, BalanceColumn) = previousBalance - table.at(lastRow, PrincipalColumn);
 }
 
 } // namespace
