@@ -99,12 +99,13 @@ QString formatMoney(Money value, QStringView format)
     const bool negative = value < Money();
     const std::uint64_t magnitude =
         negative ? 0ULL - static_cast<std::uint64_t>(value.raw()) : static_cast<std::uint64_t>(value.raw());
-    // Round the exact value half to even at the shown decimals.
     static constexpr std::uint64_t steps[] = {10000, 1000, 100, 10, 1};
     const std::uint64_t step = steps[decimals];
     std::uint64_t units = magnitude / step;
     const std::uint64_t rest = magnitude % step;
-    if (rest * 2 > step || (rest * 2 == step && units % 2 != 0))
+    // Shown figures round a half away from zero, as people round by hand; the
+    // stored value keeps its four decimals.
+    if (rest * 2 >= step)
         ++units;
     QString digits = QString::number(units);
     if (decimals > 0) {

@@ -177,5 +177,13 @@ INSTANTIATE_TEST_SUITE_P(Align, RightAlign,
                                          AlignCase{"ZeroWidth", "abc", 0, ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(FormatMoneyHalves, RoundAwayFromZero)
+{
+    EXPECT_EQ(formatMoney(Money::fromRaw(1953250), u"###,,###.00"), "195.33");
+    EXPECT_EQ(formatMoney(Money::fromRaw(1953150), u"###,,###.00"), "195.32");
+    EXPECT_EQ(formatMoney(Money::fromRaw(-1250), u"##0.00"), "-0.13");
+    EXPECT_EQ(formatMoney(Money::fromRaw(5000), u"###"), "1");
+}
+
 } // namespace
 } // namespace tallyvane
