@@ -2,6 +2,7 @@
 
 #include "shell/dialogs/filechooser.h"
 #include "shell/dialogs/messagebox.h"
+#include "shell/dialogs/printheaderdialog.h"
 #include "shell/dialogs/yesnodialog.h"
 
 namespace tallyvane::testing {
@@ -46,7 +47,7 @@ void ScriptedServices::askRecordNumber(SharedValues& values)
 
 void ScriptedServices::askPrintHeader(SharedValues& values)
 {
-    QString header = QStringLiteral("1");
+    QString header = QString::fromLatin1(CancelledPrintHeader);
     takeFront(printHeaders, header);
     values.printHeader = header;
 }

@@ -65,6 +65,7 @@ AMsgbox::AMsgbox(SharedValues& values, QWidget* frame)
     textMsg->setObjectName(QStringLiteral("TextMsg"));
     textMsg->setReadOnly(true);
     textMsg->setFocusPolicy(Qt::NoFocus);
+    textMsg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textMsg->setFixedSize(300, 70);
 
     auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);

@@ -46,9 +46,27 @@ PromptDialog::PromptDialog(const PromptLayout& layout, SharedValues& values, UiS
     m_box->setFocus();
 }
 
-QString presetText(int preset)
+void PromptDialog::offerPreset(std::int16_t& preset)
 {
-    return preset != 0 ? QString::number(preset) : QString();
+    m_box->setText(preset != 0 ? QString::number(preset) : QString());
+    preset = 0;
+}
+
+PromptLayout numberPromptLayout(DialogOffsets offsets, const QString& labelText)
+{
+    PromptLayout layout;
+    layout.caption = QStringLiteral("Input ");
+    layout.offsets = offsets;
+    layout.labelName = QStringLiteral("Label1");
+    layout.labelText = labelText;
+    layout.boxName = QStringLiteral("CurVal");
+    layout.filter = KeyFilterKind::WholeNumber;
+    layout.selectAllOnFocus = true;
+    layout.acceptName = QStringLiteral("Accept");
+    layout.acceptText = QStringLiteral("&OK");
+    layout.cancelName = QStringLiteral("NoAccept");
+    layout.cancelText = QStringLiteral("&Cancel");
+    return layout;
 }
 
 } // namespace tallyvane

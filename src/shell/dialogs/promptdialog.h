@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace tallyvane {
 
 class GreenBox;
@@ -41,13 +43,17 @@ protected:
 
     // Leaves the answer for the text in the box when the user accepts.
     virtual void takeAnswer(const QString& typed) = 0;
+    // Shows a preset number already typed in the box (nothing for 0) and
+    // resets it, so the next prompt starts empty.
+    void offerPreset(std::int16_t& preset);
 
 private:
     GreenBox* m_box = nullptr;
 };
 
-// A preset record or line number as the box shows it: the digits, or nothing
-// for 0.
-QString presetText(int preset);
+// The layout the record-number and line-number prompts share: "Input " over
+// the label Label1, the whole-number box CurVal, which selects its text on
+// focus, and the buttons Accept "&OK" and NoAccept "&Cancel".
+PromptLayout numberPromptLayout(DialogOffsets offsets, const QString& labelText);
 
 } // namespace tallyvane

@@ -2,7 +2,6 @@
 
 #include "core/leadingnumber.h"
 #include "core/sharedvalues.h"
-#include "shell/greenbox.h"
 
 #include <algorithm>
 #include <limits>
@@ -15,22 +14,12 @@ constexpr DialogOffsets ExpenseSideOffsets{{7000, 4800}, {8050, 5860}};
 
 PromptLayout recordNumberLayout(const SharedValues& values)
 {
-    PromptLayout layout;
-    layout.caption = QStringLiteral("Input ");
     // Only the expense side asks for placement 2; anything else sits under
     // the income side.
-    layout.offsets = values.recNumSpot == 2 ? ExpenseSideOffsets : IncomeSideOffsets;
-    layout.labelName = QStringLiteral("Label1");
-    layout.labelText = values.recNumMode == 1 ? QStringLiteral(" Type in record number    to delete ")
-                                              : QStringLiteral(" Type in record number    to change.");
-    layout.boxName = QStringLiteral("CurVal");
-    layout.filter = KeyFilterKind::WholeNumber;
-    layout.selectAllOnFocus = true;
-    layout.acceptName = QStringLiteral("Accept");
-    layout.acceptText = QStringLiteral("&OK");
-    layout.cancelName = QStringLiteral("NoAccept");
-    layout.cancelText = QStringLiteral("&Cancel");
-    return layout;
+    return numberPromptLayout(values.recNumSpot == 2 ? ExpenseSideOffsets : IncomeSideOffsets,
+                              values.recNumMode == 1
+                                  ? QStringLiteral(" Type in record number    to delete ")
+                                  : QStringLiteral(" Type in record number    to change."));
 }
 
 } // namespace
@@ -45,9 +34,8 @@ std::int16_t recordNumberFrom(const QString& typed)
 InRecNum::InRecNum(SharedValues& values, UiServices& services, QWidget* frame)
     : PromptDialog(recordNumberLayout(values), values, services, frame)
 {
-    box()->setText(presetText(values.recNumPreset));
+    offerPreset(values.recNumPreset);
     values.recNumMode = 0;
-    values.recNumPreset = 0;
     values.recNumSpot = 0;
     values.recNumber = 0;
 }

@@ -24,6 +24,8 @@ Grid::Grid(GridModel* model, QWidget* parent) : QTableView(parent), m_model(mode
     // Fixed row heights keep a schedule of thousands of rows quick to fill
     // and scroll: no row is ever measured.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
 

@@ -33,6 +33,7 @@ public:
     // else the character typed.
     using KeyHandler = std::function<int(int keyCode)>;
 
+    // The grid shows `model` without owning it; the planner keeps both.
     explicit Grid(GridModel* model, QWidget* parent = nullptr);
 
     GridModel* gridModel() const { return m_model; }

@@ -19,9 +19,13 @@ inline bool showActive(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
-inline void clickButton(QWidget& dialog, const char* name)
+// Clicks the named button, or presses Escape when there is no name.
+inline void closeWith(QWidget& dialog, const char* buttonName)
 {
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+    if (buttonName)
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(buttonName)), Qt::LeftButton);
+    else
+        QTest::keyClick(&dialog, Qt::Key_Escape);
 }
 
 // Runs `answer` on the modal dialog once a blocking call has shown it.

@@ -59,23 +59,6 @@ TEST_P(FileRequestTest, CancelLeavesModeNineAndNoPath)
     EXPECT_TRUE(values.filePicked.isEmpty());
 }
 
-TEST_P(FileRequestTest, TheRealDialogTakesKindFilterAndName)
-{
-    const std::optional<FileRequest> request = fileRequestFor(values);
-    ASSERT_TRUE(request);
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    configureFileDialog(dialog, *request);
-    const bool opens = GetParam().kind == FileDialogKind::Open;
-    EXPECT_EQ(dialog.acceptMode(), opens ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog.fileMode(), opens ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    EXPECT_EQ(dialog.nameFilters(), QStringList{QString::fromUtf8(GetParam().filter)});
-    EXPECT_EQ(dialog.selectedNameFilter(), QString::fromUtf8(GetParam().filter));
-    EXPECT_FALSE(dialog.filter().testFlag(QDir::CaseSensitive));
-    ASSERT_EQ(dialog.selectedFiles().size(), 1);
-    EXPECT_TRUE(dialog.selectedFiles().first().endsWith(QString::fromUtf8(GetParam().proposedName)));
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Requests, FileRequestTest,
     ::testing::Values(
@@ -88,6 +71,39 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase{"OpenLoan", 7, FileDialogKind::Open, "Loan Database (*.uld)", "CAR.ULD"},
         RequestCase{"SaveLoan", 8, FileDialogKind::Save, "Loan Database (*.uld)", "CAR.ULD"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct RealDialogCase
+{
+    const char* name;
+    FileDialogKind kind;
+    QFileDialog::AcceptMode acceptMode;
+    QFileDialog::FileMode fileMode;
+};
+
+class RealFileDialogTest : public ::testing::TestWithParam<RealDialogCase>
+{
+};
+
+TEST_P(RealFileDialogTest, TakesKindFilterAndProposedName)
+{
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    configureFileDialog(dialog, {GetParam().kind, "Loan Database (*.uld)", "CAR.ULD"});
+    EXPECT_EQ(dialog.acceptMode(), GetParam().acceptMode);
+    EXPECT_EQ(dialog.fileMode(), GetParam().fileMode);
+    EXPECT_EQ(dialog.nameFilters(), QStringList{"Loan Database (*.uld)"});
+    // Files named MYFILE.ULD are listed too.
+    EXPECT_FALSE(dialog.filter().testFlag(QDir::CaseSensitive));
+    ASSERT_EQ(dialog.selectedFiles().size(), 1);
+    EXPECT_TRUE(dialog.selectedFiles().first().endsWith("/CAR.ULD"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, RealFileDialogTest,
+                         ::testing::Values(RealDialogCase{"Open", FileDialogKind::Open,
+                                                          QFileDialog::AcceptOpen, QFileDialog::ExistingFile},
+                                           RealDialogCase{"Save", FileDialogKind::Save,
+                                                          QFileDialog::AcceptSave, QFileDialog::AnyFile}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class NoRequestTest : public ::testing::TestWithParam<int>
 {

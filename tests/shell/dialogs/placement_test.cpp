@@ -67,17 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"MessageSmall", plainDialog<AMsgbox>, SmallFrameMark, 0, {3600, 2000}},
         PlacementCase{"MessageLarge", plainDialog<AMsgbox>, LargeFrameMark, 0, {4650, 3000}},
         PlacementCase{"YesNoSmall", plainDialog<AllYesNo>, SmallFrameMark, 0, {3500, 2000}},
-        PlacementCase{"YesNoLarge", plainDialog<AllYesNo>, LargeFrameMark, 0, {4500, 3000}},
-        PlacementCase{"HeaderSmall", promptDialog<PrinterHeaderInput>, SmallFrameMark, 0, {3400, 3000}},
         PlacementCase{"HeaderLarge", promptDialog<PrinterHeaderInput>, LargeFrameMark, 0, {4500, 4000}},
         PlacementCase{"InsertLineSmall", promptDialog<FundCurValInput>, SmallFrameMark, 0, {3340, 3450}},
-        PlacementCase{"InsertLineLarge", promptDialog<FundCurValInput>, LargeFrameMark, 0, {4400, 4490}},
-        PlacementCase{"RecordIncomeSmall", promptDialog<InRecNum>, SmallFrameMark, 1, {550, 4800}},
         PlacementCase{"RecordIncomeLarge", promptDialog<InRecNum>, LargeFrameMark, 1, {1630, 5860}},
         PlacementCase{"RecordExpenseSmall", promptDialog<InRecNum>, SmallFrameMark, 2, {7000, 4800}},
-        PlacementCase{"RecordExpenseLarge", promptDialog<InRecNum>, LargeFrameMark, 2, {8050, 5860}},
-        PlacementCase{"RecordNoSpotAsIncome", promptDialog<InRecNum>, SmallFrameMark, 0, {550, 4800}},
-        PlacementCase{"FrameMarkNotYetSet", plainDialog<AMsgbox>, 0, 0, {3600, 2000}}),
+        PlacementCase{"RecordNoSpotAsIncome", promptDialog<InRecNum>, SmallFrameMark, 0, {550, 4800}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
