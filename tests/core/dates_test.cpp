@@ -1,4 +1,5 @@
 #include "core/dates.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "core/fieldreader.h"
 #include "core/fieldwriter.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 

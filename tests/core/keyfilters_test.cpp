@@ -1,6 +1,7 @@
 #include "core/arithmeticfault.h"
 #include "core/keyfilters.h"
 #include "core/leadingnumber.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 

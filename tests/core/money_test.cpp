@@ -1,6 +1,7 @@
 #include "core/arithmeticfault.h"
 #include "core/money.h"
 #include "core/whole16.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 

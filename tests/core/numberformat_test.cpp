@@ -1,6 +1,7 @@
 #include "core/money.h"
 #include "core/numberformat.h"
 #include "core/rightalign.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 

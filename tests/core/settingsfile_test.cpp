@@ -1,4 +1,5 @@
 #include "core/settingsfile.h"
+#include "printers.h"
 
 #include <QDir>
 #include <QFile>
