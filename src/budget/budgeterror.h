@@ -7,16 +7,10 @@
 
 namespace tallyvane {
 
-// Numbers of the shared message box that the budget worksheet shows when an
-// operation on its lists is refused.
-inline constexpr std::int16_t MsgWrongEntry = 8;        // "Wrong entry."
-inline constexpr std::int16_t MsgFileNotReadable = 13;  // "File not found or wrong format. ..."
-inline constexpr std::int16_t MsgBoxesOneAndThree = 16; // "Boxes 1 and 3 must have data."
-inline constexpr std::int16_t MsgNoSuchRecord = 17;     // "Record Number does not exist."
-inline constexpr std::int16_t MsgWrongEntryDetail = 19; // "Wrong entry " followed by the detail
-
 // A budget operation that was refused; the list it acted on is unchanged.
-// `detail` completes message 19 and is empty for the other messages.
+// It carries the number of the message to show (Message::WrongEntry,
+// BoxesOneAndThreeNeedData, RecordDoesNotExist or WrongEntryWithDetail);
+// `detail` completes message 19 and is empty for the others.
 class BudgetError : public std::runtime_error
 {
 public:

@@ -20,7 +20,7 @@ bool writeBudgetFile(const QString& path, const BudgetList& incomeList, const Bu
 // Fills both lists from the file. On any failure (missing, unreadable, too
 // large, fewer records than announced, a count outside 0 to 500, text where a
 // number belongs) both lists are left empty and the answer is false; the
-// worksheet then shows message MsgFileNotReadable. Records keep the file's
+// worksheet then shows message Message::FileNotFound. Records keep the file's
 // order and are numbered by position; the caller sorts them.
 bool readBudgetFile(const QString& path, BudgetList& incomeList, BudgetList& expenseList);
 bool parseBudgetFile(const QByteArray& content, BudgetList& incomeList, BudgetList& expenseList);

@@ -2,6 +2,7 @@
 
 #include "budget/budgeterror.h"
 #include "core/arithmeticfault.h"
+#include "core/messages.h"
 
 #include <utility>
 
@@ -13,7 +14,7 @@ namespace {
 BudgetRecord annualRecord(const BudgetEntry& entry, std::int16_t messageOnFault)
 {
     if (entry.description.isEmpty() || entry.paymentsPerYear.isZero())
-        throw BudgetError(MsgBoxesOneAndThree);
+        throw BudgetError(Message::BoxesOneAndThreeNeedData);
     try {
         return BudgetRecord{0, entry.description, entry.amountPerPayment * entry.paymentsPerYear,
                             entry.paymentsPerYear, entry.budgetedPerPayment * entry.paymentsPerYear};
@@ -38,14 +39,14 @@ void BudgetList::clear()
 void BudgetList::addRecord(const BudgetEntry& entry)
 {
     if (count() >= Capacity)
-        throw BudgetError(MsgWrongEntryDetail, QStringLiteral("- 500 records limit."));
-    appendRecord(annualRecord(entry, MsgWrongEntryDetail));
+        throw BudgetError(Message::WrongEntryWithDetail, QStringLiteral("- 500 records limit."));
+    appendRecord(annualRecord(entry, Message::WrongEntryWithDetail));
 }
 
 void BudgetList::appendRecord(const BudgetRecord& record)
 {
     if (count() >= Capacity)
-        throw BudgetError(MsgWrongEntryDetail, QStringLiteral("- 500 records limit."));
+        throw BudgetError(Message::WrongEntryWithDetail, QStringLiteral("- 500 records limit."));
     m_records.push_back(record);
     m_records.back().number = count();
 }
@@ -60,14 +61,14 @@ BudgetEntry BudgetList::recordEntry(int n) const
                            Money::fromDouble(stored.annualBudgeted.toDouble() / payments)};
     } catch (const ArithmeticFault&) {
         // Only a record read from a foreign file can have 0 payments a year.
-        throw BudgetError(MsgWrongEntry);
+        throw BudgetError(Message::WrongEntry);
     }
 }
 
 void BudgetList::replaceRecord(int n, const BudgetEntry& entry)
 {
     checkNumber(n);
-    BudgetRecord replacement = annualRecord(entry, MsgWrongEntry);
+    BudgetRecord replacement = annualRecord(entry, Message::WrongEntry);
     replacement.number = at(n).number;
     at(n) = std::move(replacement);
 }
@@ -100,7 +101,7 @@ void BudgetList::sortList(SortOrder order)
 void BudgetList::checkNumber(int n) const
 {
     if (n < 1 || n > count())
-        throw BudgetError(MsgNoSuchRecord);
+        throw BudgetError(Message::RecordDoesNotExist);
 }
 
 void BudgetList::renumber()

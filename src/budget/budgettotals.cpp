@@ -2,6 +2,7 @@
 
 #include "budget/budgeterror.h"
 #include "core/arithmeticfault.h"
+#include "core/messages.h"
 
 namespace tallyvane {
 
@@ -20,7 +21,7 @@ BudgetTotals computeTotals(const BudgetList& incomeList, const BudgetList& expen
         totals.netBalance = totals.totalIncome - totals.totalExpenses;
         totals.netBalanceBudgeted = totals.totalIncomeBudgeted - totals.totalExpensesBudgeted;
     } catch (const ArithmeticFault&) {
-        throw BudgetError(MsgWrongEntry);
+        throw BudgetError(Message::WrongEntry);
     }
     return totals;
 }

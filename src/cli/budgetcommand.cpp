@@ -4,6 +4,8 @@
 #include "cli/budgetreport.h"
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
+#include "cli/commandoutcome.h"
+#include "core/messages.h"
 
 namespace tallyvane::cli {
 namespace {
@@ -16,22 +18,20 @@ const QStringList periodNames{QStringLiteral("weekly"),      QStringLiteral("2we
 const QStringList sortNames{QStringLiteral("names-az"), QStringLiteral("names-za"),
                             QStringLiteral("amounts-hilo"), QStringLiteral("amounts-lohi")};
 
-void printUsage(std::ostream& out)
-{
-    out << "Usage: tallyvane-calc budget FILE.BGT [OPTIONS]\n\n"
-           "Both lists of a budget file, sorted and numbered, with each record's figures for\n"
-           "the period, the totals and both net balances.\n\n"
-           "  --period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual  (annual)\n"
-           "  --sort names-az|names-za|amounts-hilo|amounts-lohi                      (names-az)\n"
-           "  --format text|csv|json                                                  (text)\n";
-}
+constexpr char Usage[] =
+    "Usage: tallyvane-calc budget FILE.BGT [OPTIONS]\n\n"
+    "Both lists of a budget file, sorted and numbered, with each record's figures for\n"
+    "the period, the totals and both net balances.\n\n"
+    "  --period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual  (annual)\n"
+    "  --sort names-az|names-za|amounts-hilo|amounts-lohi                      (names-az)\n"
+    "  --format text|csv|json                                                  (text)\n";
 
 } // namespace
 
 int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        printUsage(out);
+    if (asksForHelp(arguments)) {
+        out << Usage;
         return ExitSuccess;
     }
     QString path;
@@ -41,9 +41,7 @@ int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostre
     try {
         const CommandOptions options(
             arguments, {QStringLiteral("period"), QStringLiteral("sort"), QStringLiteral("format")});
-        if (options.words().size() != 1)
-            throw UsageError(QStringLiteral("give exactly one budget file"));
-        path = options.words().first();
+        path = options.singleWord(QStringLiteral("budget file"));
         const QString periodName =
             options.choice(QStringLiteral("period"), periodNames, QStringLiteral("annual"));
         period = &DisplayPeriods[periodNames.indexOf(periodName)];
@@ -52,39 +50,24 @@ int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostre
         order = static_cast<SortOrder>(sortNames.indexOf(sortName) + 1);
         format = outputFormat(options);
     } catch (const UsageError& error) {
-        err << "tallyvane-calc budget: " << error.what() << "\n";
-        printUsage(err);
-        return ExitUsage;
+        return refuseCommandLine(err, "budget", error, Usage);
     }
 
     BudgetList incomeList;
     BudgetList expenseList;
-    if (!readBudgetFile(path, incomeList, expenseList)) {
-        err << "File not found or wrong format. Check Filename and/or Directory.\n";
-        return ExitCalculationFailed;
-    }
+    if (!readBudgetFile(path, incomeList, expenseList))
+        return calculationFailed(err, Message::FileNotFound);
     incomeList.sortList(order);
     expenseList.sortList(order);
     BudgetTotals totals;
     try {
         totals = computeTotals(incomeList, expenseList);
-    } catch (const BudgetError&) {
-        err << "Wrong entry.\n";
-        return ExitCalculationFailed;
+    } catch (const BudgetError& error) {
+        return calculationFailed(err, error.messageNumber(), error.detail());
     }
 
     const BudgetReport report{incomeList, expenseList, totals, *period};
-    switch (format) {
-    case OutputFormat::Text:
-        writeBudgetText(report, out);
-        break;
-    case OutputFormat::Csv:
-        writeBudgetCsv(report, out);
-        break;
-    case OutputFormat::Json:
-        writeBudgetJson(report, out);
-        break;
-    }
+    writerFor(format, writeBudgetText, writeBudgetCsv, writeBudgetJson)(report, out);
     return ExitSuccess;
 }
 

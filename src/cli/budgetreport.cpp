@@ -2,6 +2,7 @@
 
 #include "budget/budgetfigure.h"
 #include "cli/jsonwriter.h"
+#include "cli/reporttext.h"
 
 #include <algorithm>
 
@@ -29,10 +30,8 @@ int descriptionWidth(const BudgetReport& report)
 void writeTextLine(std::ostream& out, const QString& number, const QString& description, int width,
                    const QString& first, const QString& second)
 {
-    out << (number.rightJustified(3) + QStringLiteral("  ") + description.leftJustified(width) + first +
-            second)
-               .toStdString()
-        << "\n";
+    writeLine(out, number.rightJustified(3) + QStringLiteral("  ") + description.leftJustified(width) +
+                       first + second);
 }
 
 void writeTextSection(std::ostream& out, const QString& heading, const BudgetList& list, Money total,
@@ -47,15 +46,6 @@ void writeTextSection(std::ostream& out, const QString& heading, const BudgetLis
     writeTextLine(out, QString(), totalLabel.trimmed(), width,
                   formatFigure(periodFigure(total, period), FigureWidth),
                   formatFigure(periodFigure(totalBudgeted, period), FigureWidth));
-}
-
-QString csvField(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"'))
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 void writeCsvLine(std::ostream& out, const QString& list, const QString& number, const QString& description,

@@ -1,7 +1,5 @@
 #include "cli/commandoptions.h"
 
-#include "core/money.h"
-
 namespace tallyvane::cli {
 
 UsageError::UsageError(const QString& what) : std::runtime_error(what.toStdString()) {}
@@ -29,6 +27,19 @@ CommandOptions::CommandOptions(const QStringList& arguments, const QStringList& 
         }
         m_options.append({name, value});
     }
+}
+
+QString CommandOptions::singleWord(const QString& what) const
+{
+    if (m_words.size() != 1)
+        throw UsageError(QStringLiteral("give exactly one %1").arg(what));
+    return m_words.first();
+}
+
+void CommandOptions::expectNoWords() const
+{
+    if (!m_words.isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(m_words.first()));
 }
 
 std::optional<QString> CommandOptions::value(const QString& name) const
@@ -70,6 +81,11 @@ QString CommandOptions::number(const QString& name, const QString& fallback) con
     if (!valid)
         throw UsageError(QStringLiteral("--%1 needs a plain number, not \"%2\"").arg(name, given));
     return given;
+}
+
+Money CommandOptions::amount(const QString& name, const QString& fallback) const
+{
+    return *Money::fromDecimalText(number(name, fallback).toStdString());
 }
 
 OutputFormat outputFormat(const CommandOptions& options)

@@ -3,6 +3,8 @@
 // Options of the calculator commands: "--name value" or "--name=value",
 // repeatable where a command says so, and bare words such as a file name.
 
+#include "core/money.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -29,10 +31,16 @@ public:
     std::optional<QString> value(const QString& name) const; // the last one given
     QStringList values(const QString& name) const;
     const QStringList& words() const { return m_words; }
+    // The one bare word a command takes, such as its file: `what` names it in
+    // the UsageError for none or several.
+    QString singleWord(const QString& what) const;
+    // Throws UsageError naming the first bare word, for commands that take none.
+    void expectNoWords() const;
 
     // Typed readings; a value that does not read throws UsageError.
     QString choice(const QString& name, const QStringList& allowed, const QString& fallback) const;
     QString number(const QString& name, const QString& fallback) const;
+    Money amount(const QString& name, const QString& fallback) const;
 
 private:
     QList<std::pair<QString, QString>> m_options;
@@ -46,5 +54,19 @@ enum class OutputFormat
     Json
 };
 OutputFormat outputFormat(const CommandOptions& options);
+
+// The one of a report's three writers that `format` asks for.
+template <typename Writer> Writer writerFor(OutputFormat format, Writer text, Writer csv, Writer json)
+{
+    switch (format) {
+    case OutputFormat::Csv:
+        return csv;
+    case OutputFormat::Json:
+        return json;
+    case OutputFormat::Text:
+        break;
+    }
+    return text;
+}
 
 } // namespace tallyvane::cli

@@ -1,6 +1,8 @@
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
+#include "cli/commandoutcome.h"
 #include "cli/mortgagereport.h"
+#include "core/messages.h"
 #include "mortgage/amortizationengine.h"
 
 #include <QDate>
@@ -27,18 +29,18 @@ const char* commandName(LoanKind kind)
     return kind == LoanKind::Mortgage ? "mortgage" : "loan";
 }
 
-void printUsage(LoanKind kind, std::ostream& out)
+std::string usage(LoanKind kind)
 {
     const bool mortgage = kind == LoanKind::Mortgage;
-    out << "Usage: tallyvane-calc " << commandName(kind) << " [OPTIONS]\n\n"
-        << (mortgage ? "Amortization table of a mortgage, term in years.\n\n"
-                     : "Amortization table of a personal loan, term in months.\n\n")
-        << (mortgage ? "  --principal AMOUNT              amount borrowed (100000)\n"
-                     : "  --principal AMOUNT              amount borrowed (20000)\n")
-        << "  --rate PERCENT                  annual interest rate (10.125)\n"
-        << (mortgage ? "  --term YEARS                    whole years, at most 40 (25)\n"
-                     : "  --term MONTHS                   whole months, at most 480 (48)\n")
-        << "  --compounding monthly|bimonthly|quarterly|semiannual|annual (monthly)\n"
+    return std::string("Usage: tallyvane-calc ") + commandName(kind) + " [OPTIONS]\n\n" +
+           (mortgage ? "Amortization table of a mortgage, term in years.\n\n"
+                     : "Amortization table of a personal loan, term in months.\n\n") +
+           (mortgage ? "  --principal AMOUNT              amount borrowed (100000)\n"
+                     : "  --principal AMOUNT              amount borrowed (20000)\n") +
+           "  --rate PERCENT                  annual interest rate (10.125)\n" +
+           (mortgage ? "  --term YEARS                    whole years, at most 40 (25)\n"
+                     : "  --term MONTHS                   whole months, at most 480 (48)\n") +
+           "  --compounding monthly|bimonthly|quarterly|semiannual|annual (monthly)\n"
            "  --payment monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc (monthly)\n"
            "  --days 365.25|365|364|363       days in the year for two-weekly and weekly\n"
            "                                  payments (365)\n"
@@ -48,11 +50,6 @@ void printUsage(LoanKind kind, std::ostream& out)
            "  --extra YEAR=AMOUNT             additional payment at the start of a year;\n"
            "                                  repeatable\n"
            "  --format text|csv|json          (text)\n";
-}
-
-Money readAmount(const CommandOptions& options, const QString& name, const QString& fallback)
-{
-    return *Money::fromDecimalText(options.number(name, fallback).toStdString());
 }
 
 // The term as typed: whole years for a mortgage, whole months for a loan.
@@ -74,13 +71,13 @@ Money termYears(int term, LoanKind kind)
     if (kind == LoanKind::Mortgage)
         return Money::fromWhole(term);
     if (term > LongestLoanMonths)
-        throw AmortizationError(FortyYearLimitMessage);
+        throw AmortizationError(Message::FortyYearsLimit);
     return Money::fromWhole(term) / Money::fromWhole(12);
 }
 
 float readIncrease(const CommandOptions& options)
 {
-    const Money percent = readAmount(options, QStringLiteral("increase"), QStringLiteral("0"));
+    const Money percent = options.amount(QStringLiteral("increase"), QStringLiteral("0"));
     if (percent < Money() || percent > Money::fromWhole(MaxIncreasePercent))
         throw UsageError(
             QStringLiteral("--increase takes a percentage from 0 to %1").arg(MaxIncreasePercent));
@@ -142,17 +139,16 @@ Request readRequest(const QStringList& arguments, LoanKind kind)
                     QStringLiteral("compounding"), QStringLiteral("payment"), QStringLiteral("days"),
                     QStringLiteral("view"), QStringLiteral("first-date"), QStringLiteral("increase"),
                     QStringLiteral("extra"), QStringLiteral("format")});
-    if (!options.words().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(options.words().first()));
+    options.expectNoWords();
     Request request;
     request.term = readTerm(options, kind);
     request.format = outputFormat(options);
     AmortizationInput& input = request.input;
     input.loanKind = kind;
     input.principal =
-        readAmount(options, QStringLiteral("principal"),
-                   kind == LoanKind::Mortgage ? QStringLiteral("100000") : QStringLiteral("20000"));
-    input.annualRatePercent = readAmount(options, QStringLiteral("rate"), QStringLiteral("10.125"));
+        options.amount(QStringLiteral("principal"),
+                       kind == LoanKind::Mortgage ? QStringLiteral("100000") : QStringLiteral("20000"));
+    input.annualRatePercent = options.amount(QStringLiteral("rate"), QStringLiteral("10.125"));
     input.compounding = readChoice<Compounding>(options, QStringLiteral("compounding"), compoundingNames,
                                                 QStringLiteral("monthly"));
     input.paymentKind =
@@ -171,37 +167,24 @@ Request readRequest(const QStringList& arguments, LoanKind kind)
 
 int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        printUsage(kind, out);
+    if (asksForHelp(arguments)) {
+        out << usage(kind);
         return ExitSuccess;
     }
     Request request;
     try {
         request = readRequest(arguments, kind);
     } catch (const UsageError& error) {
-        err << "tallyvane-calc " << commandName(kind) << ": " << error.what() << "\n";
-        printUsage(kind, err);
-        return ExitUsage;
+        return refuseCommandLine(err, commandName(kind), error, usage(kind));
     }
 
     try {
         request.input.termYears = termYears(request.term, kind);
         const AmortizationResult result = AmortizationEngine().calculate(request.input);
         const MortgageReport report{request.input, result};
-        switch (request.format) {
-        case OutputFormat::Text:
-            writeMortgageText(report, out);
-            break;
-        case OutputFormat::Csv:
-            writeMortgageCsv(report, out);
-            break;
-        case OutputFormat::Json:
-            writeMortgageJson(report, out);
-            break;
-        }
+        writerFor(request.format, writeMortgageText, writeMortgageCsv, writeMortgageJson)(report, out);
     } catch (const AmortizationError& error) {
-        err << error.what() << "\n";
-        return ExitCalculationFailed;
+        return calculationFailed(err, error.messageNumber());
     }
     return ExitSuccess;
 }

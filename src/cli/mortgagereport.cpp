@@ -1,6 +1,7 @@
 #include "cli/mortgagereport.h"
 
 #include "cli/jsonwriter.h"
+#include "cli/reporttext.h"
 #include "core/numberformat.h"
 #include "mortgage/amortizationdisplay.h"
 #include "mortgage/schedulerows.h"
@@ -34,11 +35,6 @@ QString cents(Money value)
 QString isoDate(const QDate& date)
 {
     return date.toString(Qt::ISODate);
-}
-
-void writeLine(std::ostream& out, const QString& line)
-{
-    out << line.toStdString() << "\n";
 }
 
 void writeFigure(std::ostream& out, const QString& label, const QString& figure)

@@ -1,7 +1,9 @@
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
+#include "cli/commandoutcome.h"
 #include "cli/networthreport.h"
 
+#include "core/messages.h"
 #include "networth/networthfile.h"
 
 namespace tallyvane::cli {
@@ -11,12 +13,6 @@ constexpr char Usage[] = "Usage: tallyvane-calc networth FILE.NWF [--format text
                          "Opens a net worth file, calculates it and writes the statement: every\n"
                          "asset and liability with the \"Sub Total\" of each group, both totals and\n"
                          "the net worth.\n";
-constexpr char WrongEntryText[] = "Wrong or missing entry, try again.";
-
-bool asksForHelp(const QStringList& arguments)
-{
-    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
-}
 
 } // namespace
 
@@ -31,23 +27,16 @@ int runNetWorthCommand(const QStringList& arguments, std::ostream& out, std::ost
     try {
         const CommandOptions options(arguments, {QStringLiteral("format")});
         format = outputFormat(options);
-        if (options.words().size() != 1)
-            throw UsageError(QStringLiteral("give exactly one .NWF file"));
-        path = options.words().first();
+        path = options.singleWord(QStringLiteral(".NWF file"));
     } catch (const UsageError& error) {
-        err << "tallyvane-calc networth: " << error.what() << "\n" << Usage;
-        return ExitUsage;
+        return refuseCommandLine(err, "networth", error, Usage);
     }
 
     NetWorthSheet sheet;
-    if (!openNetWorthFile(path, sheet)) {
-        err << FileWrongFormatText << "\n";
-        return ExitCalculationFailed;
-    }
-    if (!sheet.calculate()) {
-        err << WrongEntryText << "\n";
-        return ExitCalculationFailed;
-    }
+    if (!openNetWorthFile(path, sheet))
+        return calculationFailed(err, Message::FileNotFound);
+    if (!sheet.calculate())
+        return calculationFailed(err, Message::WrongOrMissingEntry);
     writeNetWorthReport(sheet, format, out);
     return ExitSuccess;
 }

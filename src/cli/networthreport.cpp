@@ -1,6 +1,7 @@
 #include "cli/networthreport.h"
 
 #include "cli/jsonwriter.h"
+#include "cli/reporttext.h"
 
 #include "core/numberformat.h"
 #include "core/rightalign.h"
@@ -62,18 +63,8 @@ void writeText(const NetWorthSheet& sheet, std::ostream& out)
         QString line = row.label;
         if (!row.figure.isEmpty())
             line = row.label.leftJustified(labelWidth + 2) + rightAlign(row.figure, int(figureWidth));
-        out << line.toStdString() << "\n";
+        writeLine(out, line);
     }
-}
-
-QString csvField(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r') &&
-        text.trimmed() == text)
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 void writeCsvRow(std::ostream& out, const char* kind, const QString& name, std::optional<Money> value)
@@ -127,17 +118,7 @@ void writeJson(const NetWorthSheet& sheet, std::ostream& out)
 
 void writeNetWorthReport(const NetWorthSheet& sheet, OutputFormat format, std::ostream& out)
 {
-    switch (format) {
-    case OutputFormat::Text:
-        writeText(sheet, out);
-        break;
-    case OutputFormat::Csv:
-        writeCsv(sheet, out);
-        break;
-    case OutputFormat::Json:
-        writeJson(sheet, out);
-        break;
-    }
+    writerFor(format, writeText, writeCsv, writeJson)(sheet, out);
 }
 
 } // namespace tallyvane::cli

@@ -1,5 +1,6 @@
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
+#include "cli/commandoutcome.h"
 #include "cli/savingsreport.h"
 #include "savings/growthengine.h"
 
@@ -10,30 +11,23 @@ namespace {
 const QStringList frequencyNames{QStringLiteral("annually"), QStringLiteral("quarterly"),
                                  QStringLiteral("monthly")};
 
-void printUsage(std::ostream& out)
-{
-    out << "Usage: tallyvane-calc savings [OPTIONS]\n\n"
-           "Growth of a lump sum and regular contributions, period by period, with the\n"
-           "totals and the value at the end of each year.\n\n"
-           "  --lump AMOUNT                           lump sum invested at start (0)\n"
-           "  --contribution AMOUNT                   amount invested each period (1200)\n"
-           "  --frequency annually|quarterly|monthly  contributions and compounding (annually)\n"
-           "  --rate PERCENT                          annual interest/growth rate (20)\n"
-           "  --increase PERCENT                      yearly increase of the contribution (0)\n"
-           "  --inflation PERCENT                     annual inflation rate, may be negative (0)\n"
-           "  --years N                               whole years from 0 to 40 (25)\n"
-           "  --format text|csv|json                  (text)\n";
-}
-
-Money readAmount(const CommandOptions& options, const QString& name, const QString& fallback)
-{
-    return *Money::fromDecimalText(options.number(name, fallback).toStdString());
-}
+constexpr char Usage[] =
+    "Usage: tallyvane-calc savings [OPTIONS]\n\n"
+    "Growth of a lump sum and regular contributions, period by period, with the\n"
+    "totals and the value at the end of each year.\n\n"
+    "  --lump AMOUNT                           lump sum invested at start (0)\n"
+    "  --contribution AMOUNT                   amount invested each period (1200)\n"
+    "  --frequency annually|quarterly|monthly  contributions and compounding (annually)\n"
+    "  --rate PERCENT                          annual interest/growth rate (20)\n"
+    "  --increase PERCENT                      yearly increase of the contribution (0)\n"
+    "  --inflation PERCENT                     annual inflation rate, may be negative (0)\n"
+    "  --years N                               whole years from 0 to 40 (25)\n"
+    "  --format text|csv|json                  (text)\n";
 
 // The window refuses the minus key in these boxes.
 Money readUnsigned(const CommandOptions& options, const QString& name, const QString& fallback)
 {
-    const Money value = readAmount(options, name, fallback);
+    const Money value = options.amount(name, fallback);
     if (value < Money())
         throw UsageError(QStringLiteral("--%1 cannot be negative").arg(name));
     return value;
@@ -41,7 +35,7 @@ Money readUnsigned(const CommandOptions& options, const QString& name, const QSt
 
 Money readYears(const CommandOptions& options)
 {
-    const Money years = readAmount(options, QStringLiteral("years"), QStringLiteral("25"));
+    const Money years = options.amount(QStringLiteral("years"), QStringLiteral("25"));
     if (years.raw() % Money::Scale != 0 || years < Money() || years > Money::fromWhole(MaxSavingsYears))
         throw UsageError(QStringLiteral("--years takes a whole number from 0 to %1").arg(MaxSavingsYears));
     return years;
@@ -49,8 +43,7 @@ Money readYears(const CommandOptions& options)
 
 SavingsInputs readInputs(const CommandOptions& options)
 {
-    if (!options.words().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument \"%1\"").arg(options.words().first()));
+    options.expectNoWords();
     SavingsInputs inputs;
     inputs.lumpSum = readUnsigned(options, QStringLiteral("lump"), QStringLiteral("0"));
     inputs.contribution = readUnsigned(options, QStringLiteral("contribution"), QStringLiteral("1200"));
@@ -58,8 +51,8 @@ SavingsInputs readInputs(const CommandOptions& options)
         options.choice(QStringLiteral("frequency"), frequencyNames, QStringLiteral("annually"));
     inputs.frequency = static_cast<SavingsFrequency>(frequencyNames.indexOf(frequency));
     inputs.ratePercent = readUnsigned(options, QStringLiteral("rate"), QStringLiteral("20"));
-    inputs.increasePercent = readAmount(options, QStringLiteral("increase"), QStringLiteral("0"));
-    inputs.inflationPercent = readAmount(options, QStringLiteral("inflation"), QStringLiteral("0"));
+    inputs.increasePercent = options.amount(QStringLiteral("increase"), QStringLiteral("0"));
+    inputs.inflationPercent = options.amount(QStringLiteral("inflation"), QStringLiteral("0"));
     inputs.years = readYears(options);
     return inputs;
 }
@@ -68,8 +61,8 @@ SavingsInputs readInputs(const CommandOptions& options)
 
 int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        printUsage(out);
+    if (asksForHelp(arguments)) {
+        out << Usage;
         return ExitSuccess;
     }
     SavingsInputs inputs;
@@ -82,28 +75,14 @@ int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostr
         inputs = readInputs(options);
         format = outputFormat(options);
     } catch (const UsageError& error) {
-        err << "tallyvane-calc savings: " << error.what() << "\n";
-        printUsage(err);
-        return ExitUsage;
+        return refuseCommandLine(err, "savings", error, Usage);
     }
 
     const SavingsResult result = GrowthEngine().calculate(inputs);
-    if (!result.ok()) {
-        err << result.messageText().toStdString() << "\n";
-        return ExitCalculationFailed;
-    }
+    if (!result.ok())
+        return calculationFailed(err, result.messageNumber());
     const SavingsReport report{inputs, result};
-    switch (format) {
-    case OutputFormat::Text:
-        writeSavingsText(report, out);
-        break;
-    case OutputFormat::Csv:
-        writeSavingsCsv(report, out);
-        break;
-    case OutputFormat::Json:
-        writeSavingsJson(report, out);
-        break;
-    }
+    writerFor(format, writeSavingsText, writeSavingsCsv, writeSavingsJson)(report, out);
     return ExitSuccess;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/savingsreport.h"
 
 #include "cli/jsonwriter.h"
+#include "cli/reporttext.h"
 #include "core/numberformat.h"
 
 namespace tallyvane::cli {
@@ -32,11 +33,6 @@ QString periodName(SavingsFrequency frequency)
         break;
     }
     return QStringLiteral("Year");
-}
-
-void writeLine(std::ostream& out, const QString& line)
-{
-    out << line.toStdString() << "\n";
 }
 
 void writePlanLine(std::ostream& out, const QString& label, const QString& figure)

@@ -1,6 +1,7 @@
 #include "mortgage/amortizationengine.h"
 
 #include "core/arithmeticfault.h"
+#include "core/messages.h"
 #include "core/whole16.h"
 #include "mortgage/annualtotals.h"
 #include "mortgage/paymentschedule.h"
@@ -77,13 +78,13 @@ AmortizationResult calculateUnchecked(const AmortizationInput& input)
 AmortizationResult AmortizationEngine::calculate(const AmortizationInput& input) const
 {
     if (input.loanKind == LoanKind::Mortgage && input.termYears >= Money::fromWhole(41))
-        throw AmortizationError(FortyYearLimitMessage);
+        throw AmortizationError(Message::FortyYearsLimit);
     try {
         return calculateUnchecked(input);
     } catch (const ArithmeticFault&) {
-        throw AmortizationError(WrongOrMissingEntryMessage);
+        throw AmortizationError(Message::WrongOrMissingEntry);
     } catch (const std::out_of_range&) {
-        throw AmortizationError(WrongOrMissingEntryMessage);
+        throw AmortizationError(Message::WrongOrMissingEntry);
     }
 }
 

@@ -14,7 +14,7 @@
 //
 // A calculation either succeeds with a fresh result or throws
 // AmortizationError carrying the message to show; any arithmetic or range
-// fault inside it becomes "Wrong or missing entry, try again.".
+// fault inside it becomes Message::WrongOrMissingEntry.
 
 #include "mortgage/amortizationerror.h"
 #include "mortgage/amortizationinput.h"

@@ -1,18 +1,11 @@
 #include "mortgage/amortizationerror.h"
 
+#include "core/messages.h"
+
 namespace tallyvane {
-namespace {
-
-const char* textOf(std::int16_t messageNumber)
-{
-    return messageNumber == FortyYearLimitMessage ? "Wrong entry, 40 Years limit."
-                                                  : "Wrong or missing entry, try again.";
-}
-
-} // namespace
 
 AmortizationError::AmortizationError(std::int16_t messageNumber)
-    : std::runtime_error(textOf(messageNumber)), m_messageNumber(messageNumber)
+    : std::runtime_error(tallyvane::messageText(messageNumber).toStdString()), m_messageNumber(messageNumber)
 {
 }
 

@@ -7,12 +7,9 @@
 
 namespace tallyvane {
 
-// Numbers of the shared message box that a calculation can end with.
-inline constexpr std::int16_t WrongOrMissingEntryMessage = 3;
-inline constexpr std::int16_t FortyYearLimitMessage = 5;
-
 // A calculation that cannot produce a schedule. It carries the number of the
-// message to show, and what() is that message's text.
+// message to show (Message::FortyYearsLimit or Message::WrongOrMissingEntry),
+// and what() is that message's text.
 class AmortizationError : public std::runtime_error
 {
 public:

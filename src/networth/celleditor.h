@@ -13,7 +13,7 @@ enum class CellKeyAction
     Refused,   // the key is refused with a beep
     Ignored,   // the key is dropped silently
     MoveDown,  // Enter: move to the cell below, as the down arrow would
-    RowLimit   // the cell lies past row 30: show message 22, "30 Row limit."
+    RowLimit   // the cell lies past row 30: show Message::ThirtyRowLimit
 };
 
 // The typing rules of one side's grid, applied to its table key by key. The

@@ -13,10 +13,6 @@
 
 namespace tallyvane {
 
-inline constexpr int FileWrongFormatMessage = 13;
-inline constexpr char FileWrongFormatText[] =
-    "File not found or wrong format. Check Filename and/or Directory.";
-
 // The file's bytes for the tables and counts as they stand.
 QByteArray netWorthFileContent(const NetWorthSheet& sheet);
 

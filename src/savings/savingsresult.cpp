@@ -1,5 +1,6 @@
 #include "savings/savingsresult.h"
 
+#include "core/messages.h"
 #include "core/sharedvalues.h"
 
 #include <utility>
@@ -20,12 +21,12 @@ SavingsResult::SavingsResult(MoneyTable table, int periodRows, std::int16_t last
 
 std::int16_t SavingsResult::messageNumber() const
 {
-    return m_ok ? 0 : WrongOrMissingEntryMessage;
+    return m_ok ? 0 : Message::WrongOrMissingEntry;
 }
 
 QString SavingsResult::messageText() const
 {
-    return m_ok ? QString() : QStringLiteral("Wrong or missing entry, try again.");
+    return tallyvane::messageText(messageNumber());
 }
 
 QString SavingsResult::graphTitle() const

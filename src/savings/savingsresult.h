@@ -23,9 +23,6 @@ inline constexpr int InterestColumn = 3;
 inline constexpr int ValueColumn = 4;
 inline constexpr int YearEndColumn = 5;
 
-// The message the window shows for a calculation that faulted.
-inline constexpr std::int16_t WrongOrMissingEntryMessage = 3;
-
 class SavingsResult
 {
 public:
@@ -34,7 +31,8 @@ public:
     SavingsResult(MoneyTable table, int periodRows, std::int16_t lastPeriod, std::int16_t graphPointCount);
 
     bool ok() const { return m_ok; }
-    // 0 when the calculation succeeded.
+    // The message for a calculation that faulted; 0 and an empty text when
+    // it succeeded.
     std::int16_t messageNumber() const;
     QString messageText() const;
 

@@ -2,6 +2,7 @@
 #include "budget/budgetfile.h"
 #include "budget/budgetlist.h"
 #include "budget/budgettotals.h"
+#include "core/messages.h"
 
 #include <QStringList>
 
@@ -59,7 +60,7 @@ TEST(BudgetListTest, RefusesAFiveHundredAndFirstRecord)
         list.addRecord(entry("One too many", "1"));
         FAIL();
     } catch (const BudgetError& error) {
-        EXPECT_EQ(error.messageNumber(), MsgWrongEntryDetail);
+        EXPECT_EQ(error.messageNumber(), Message::WrongEntryWithDetail);
     }
     EXPECT_EQ(list.count(), 500);
 }
@@ -97,15 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
     Operations, BudgetRefusalTest,
     testing::Values(
         RefusalCase{"AddWithoutDescription", [](BudgetList& l) { l.addRecord(entry("", "1", "12")); },
-                    MsgBoxesOneAndThree},
+                    Message::BoxesOneAndThreeNeedData},
         RefusalCase{"AddWithoutPayments", [](BudgetList& l) { l.addRecord(entry("Gas", "1", "0")); },
-                    MsgBoxesOneAndThree},
+                    Message::BoxesOneAndThreeNeedData},
         RefusalCase{"AddAmountOutOfRange", [](BudgetList& l) { l.addRecord(entry("Gas", huge, "12")); },
-                    MsgWrongEntryDetail},
+                    Message::WrongEntryWithDetail},
         RefusalCase{"ReplaceOutOfRange", [](BudgetList& l) { l.replaceRecord(1, entry("Gas", huge, "12")); },
-                    MsgWrongEntry},
-        RefusalCase{"EditRecordPaidNever", [](BudgetList& l) { l.recordEntry(2); }, MsgWrongEntry},
-        RefusalCase{"DeleteMissingRecord", [](BudgetList& l) { l.deleteRecord(3); }, MsgNoSuchRecord}),
+                    Message::WrongEntry},
+        RefusalCase{"EditRecordPaidNever", [](BudgetList& l) { l.recordEntry(2); }, Message::WrongEntry},
+        RefusalCase{"DeleteMissingRecord", [](BudgetList& l) { l.deleteRecord(3); },
+                    Message::RecordDoesNotExist}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DeleteCase

@@ -1,5 +1,6 @@
 #include "amortizationtestinput.h"
 
+#include "core/messages.h"
 #include "core/numberformat.h"
 #include "core/sharedvalues.h"
 #include "mortgage/amortizationengine.h"
@@ -186,23 +187,23 @@ INSTANTIATE_TEST_SUITE_P(
     Amortization, FailedCalculation,
     testing::Values(
         FailureCase{"FortyOneYears", changed([](auto& in) { in.termYears = Money::fromWhole(41); }),
-                    FortyYearLimitMessage},
+                    Message::FortyYearsLimit},
         FailureCase{"ZeroRate", changed([](auto& in) { in.annualRatePercent = Money(); }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         FailureCase{"ZeroTerm", changed([](auto& in) { in.termYears = Money(); }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         FailureCase{"NegativePrincipal", changed([](auto& in) { in.principal = money("-5000"); }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         FailureCase{"NegativeRate", changed([](auto& in) { in.annualRatePercent = money("-2"); }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         FailureCase{"UnknownDaysChoice", changed([](auto& in) { in.daysInYearChoice = 4; }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         FailureCase{"UnreadableFirstDate", changed([](auto& in) { in.firstPaymentDate = QDate(); }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         FailureCase{"PrincipalBeyondMoney", changed([](auto& in) { in.principal = Money::max(); }),
-                    WrongOrMissingEntryMessage},
+                    Message::WrongOrMissingEntry},
         // 2,400 monthly rows do not fit the 2,101-row table.
-        FailureCase{"LoanLongerThanTheTable", personalLoan("20000", 2400), WrongOrMissingEntryMessage}),
+        FailureCase{"LoanLongerThanTheTable", personalLoan("20000", 2400), Message::WrongOrMissingEntry}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(AmortizationLimits, FortyYearsIsTheLongestMortgage)

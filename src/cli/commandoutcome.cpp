@@ -1,0 +1,25 @@
+#include "cli/commandoutcome.h"
+
+#include "core/messages.h"
+
+namespace tallyvane::cli {
+
+bool asksForHelp(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
+}
+
+int refuseCommandLine(std::ostream& err, const std::string& command, const UsageError& error,
+                      const std::string& usage)
+{
+    err << "tallyvane-calc " << command << ": " << error.what() << "\n" << usage;
+    return ExitUsage;
+}
+
+int calculationFailed(std::ostream& err, int messageNumber, const QString& detail)
+{
+    err << messageText(messageNumber, detail).toStdString() << "\n";
+    return ExitCalculationFailed;
+}
+
+} // namespace tallyvane::cli
