@@ -1,22 +1,17 @@
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
+#include "commandrun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace tallyvane::cli {
 namespace {
 
-struct CommandRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
+using test::runCommand;
 
 class BudgetCommandTest : public testing::Test
 {
@@ -35,13 +30,7 @@ protected:
 
     QString budgetPath() const { return m_folder.filePath("Home.BGT"); }
 
-    CommandRun run(QStringList arguments) const
-    {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runBudgetCommand(arguments, out, err);
-        return CommandRun{status, out.str(), err.str()};
-    }
+    CommandRun run(const QStringList& arguments) const { return runCommand(runBudgetCommand, arguments); }
 
     QTemporaryDir m_folder;
 };
@@ -109,10 +98,9 @@ class BudgetCommandUsageTest : public testing::TestWithParam<UsageCase>
 
 TEST_P(BudgetCommandUsageTest, WrongCommandLinesExitWithUsage)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runBudgetCommand(GetParam().arguments, out, err), ExitUsage);
-    EXPECT_NE(err.str().find("Usage: tallyvane-calc budget"), std::string::npos);
+    const CommandRun result = runCommand(runBudgetCommand, GetParam().arguments);
+    EXPECT_EQ(result.status, ExitUsage);
+    EXPECT_NE(result.err.find("Usage: tallyvane-calc budget"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, BudgetCommandUsageTest,

@@ -1,4 +1,5 @@
 #include "cli/calccommands.h"
+#include "commandrun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,25 +15,17 @@
 namespace tallyvane::cli {
 namespace {
 
-struct Outcome
-{
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
-Outcome run(const QStringList& arguments)
+CommandRun run(const QStringList& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCalc(arguments, out, err);
-    return {exitCode, out.str(), err.str()};
+    return test::runCommand(runCalc, arguments);
 }
 
 QJsonObject runJson(const QStringList& arguments)
 {
-    const Outcome outcome = run(arguments + QStringList{"--format", "json"});
-    EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+    const CommandRun outcome = run(arguments + QStringList{"--format", "json"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(outcome.out), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << outcome.out;
@@ -67,7 +60,7 @@ TEST(MortgageCommand, AllPaymentsAsJson)
 
 TEST(MortgageCommand, MoneyKeepsFourDecimalsInJson)
 {
-    const Outcome outcome = run({"mortgage", "--view", "all", "--format", "json"});
+    const CommandRun outcome = run({"mortgage", "--view", "all", "--format", "json"});
     EXPECT_NE(outcome.out.find("\"payment\": 917.5273,"), std::string::npos);
     EXPECT_NE(outcome.out.find("\"interest\": 843.7500,"), std::string::npos);
 }
@@ -109,9 +102,9 @@ TEST(MortgageCommand, ExtrasAndIncreaseReachTheSchedule)
 
 TEST(MortgageCommand, CsvHasOneLinePerRow)
 {
-    const Outcome outcome = run({"mortgage", "--view", "all", "--payment", "semimonthly", "--format", "csv",
-                                 "--first-date", "2024-01-10"});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    const CommandRun outcome = run({"mortgage", "--view", "all", "--payment", "semimonthly", "--format",
+                                    "csv", "--first-date", "2024-01-10"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
     std::istringstream lines(outcome.out);
     std::vector<std::string> rows;
     for (std::string line; std::getline(lines, line);)
@@ -124,8 +117,8 @@ TEST(MortgageCommand, CsvHasOneLinePerRow)
 
 TEST(MortgageCommand, TextShowsSummaryAndTable)
 {
-    const Outcome outcome = run({"mortgage", "--view", "all"});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    const CommandRun outcome = run({"mortgage", "--view", "all"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
     for (const char* expected : {"Mortgage Tables", "Principal + Interest payment.", "917.53", "275,258.20",
                                  "  Payment   No.  Year", "Cumulative Principal", " 300      25", "Total:"})
         EXPECT_NE(outcome.out.find(expected), std::string::npos) << expected << "\n" << outcome.out;
@@ -146,8 +139,8 @@ class AmortizationCommandExit : public testing::TestWithParam<CommandCase>
 TEST_P(AmortizationCommandExit, ReportsOnStandardError)
 {
     const CommandCase& c = GetParam();
-    const Outcome outcome = run(c.arguments);
-    EXPECT_EQ(outcome.exitCode, c.exitCode);
+    const CommandRun outcome = run(c.arguments);
+    EXPECT_EQ(outcome.status, c.exitCode);
     EXPECT_NE(outcome.err.find(c.inErr), std::string::npos) << outcome.err;
     EXPECT_EQ(outcome.out, "");
 }
@@ -173,8 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MortgageCommand, HelpGoesToStandardOutput)
 {
-    const Outcome outcome = run({"loan", "--help"});
-    EXPECT_EQ(outcome.exitCode, 0);
+    const CommandRun outcome = run({"loan", "--help"});
+    EXPECT_EQ(outcome.status, 0);
     EXPECT_NE(outcome.out.find("--term MONTHS"), std::string::npos);
     EXPECT_EQ(outcome.err, "");
 }

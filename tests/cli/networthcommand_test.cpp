@@ -1,29 +1,20 @@
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
+#include "commandrun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace tallyvane::cli {
 namespace {
 
-struct CommandRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
 CommandRun run(const QStringList& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runNetWorthCommand(arguments, out, err);
-    return CommandRun{status, out.str(), err.str()};
+    return test::runCommand(runNetWorthCommand, arguments);
 }
 
 QByteArray emptyRows(int count)

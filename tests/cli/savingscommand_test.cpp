@@ -1,28 +1,20 @@
 #include "cli/calccommands.h"
+#include "commandrun.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tallyvane::cli {
 namespace {
 
-struct Outcome
-{
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
-Outcome runSavings(const QStringList& arguments)
+CommandRun runSavings(const QStringList& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCalc(QStringList{QStringLiteral("savings")} + arguments, out, err);
-    return {exitCode, out.str(), err.str()};
+    return test::runCommand(runCalc, QStringList{QStringLiteral("savings")} + arguments);
 }
 
 struct CommandCase
@@ -46,8 +38,8 @@ class SavingsCommandTest : public ::testing::TestWithParam<CommandCase>
 TEST_P(SavingsCommandTest, AnswersWithItsExitCodeAndText)
 {
     const CommandCase& command = GetParam();
-    const Outcome outcome = runSavings(command.arguments);
-    EXPECT_EQ(outcome.exitCode, command.exitCode) << outcome.err;
+    const CommandRun outcome = runSavings(command.arguments);
+    EXPECT_EQ(outcome.status, command.exitCode) << outcome.err;
     for (const std::string& expected : command.inOut)
         EXPECT_NE(outcome.out.find(expected), std::string::npos) << "missing: " << expected << "\n"
                                                                  << outcome.out;
@@ -99,9 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SavingsCommandJsonTest, WritesSummaryRowsAndYearEndValues)
 {
-    const Outcome outcome =
+    const CommandRun outcome =
         runSavings({"--lump", "1000", "--contribution", "0", "--years", "1", "--format", "json"});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out, R"({
   "summary": {
     "lastPeriod": 1,
