@@ -1,4 +1,5 @@
 #include "amortizationtestinput.h"
+#include "printers.h"
 
 #include "mortgage/amortizationdisplay.h"
 #include "mortgage/amortizationengine.h"

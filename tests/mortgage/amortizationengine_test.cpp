@@ -1,4 +1,5 @@
 #include "amortizationtestinput.h"
+#include "printers.h"
 
 #include "core/messages.h"
 #include "core/numberformat.h"

@@ -28,15 +28,3 @@ AmortizationInput personalLoan(const char* principal, int months)
 }
 
 } // namespace tallyvane::test
-
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-namespace tallyvane {
-void PrintTo(const Money& value, std::ostream* out)
-{
-    *out << value.toFourDecimals();
-}
-} // namespace tallyvane

@@ -2,10 +2,6 @@
 
 #include "mortgage/amortizationinput.h"
 
-#include <QString>
-
-#include <ostream>
-
 namespace tallyvane::test {
 
 // The window's opening mortgage: 100,000.00 at 10.125 % over 25 years,
@@ -16,9 +12,3 @@ AmortizationInput personalLoan(const char* principal, int months);
 Money money(const char* text);
 
 } // namespace tallyvane::test
-
-// Readable values in failure messages.
-void PrintTo(const QString& text, std::ostream* out);
-namespace tallyvane {
-void PrintTo(const Money& value, std::ostream* out);
-} // namespace tallyvane
