@@ -7,56 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <iterator>
-
 namespace tallyvane {
 namespace {
-
-struct NumberedText
-{
-    int number;
-    const char* text;
-};
-
-constexpr NumberedText Messages[] = {
-    {Message::NoDataToPrint, "No data to print. Calculate."},
-    {Message::NoDataToGraph, "No data to graph. Calculate."},
-    {Message::WrongOrMissingEntry, "Wrong or missing entry, try again."},
-    {Message::FortyYearsLimit, "Wrong entry, 40 Years limit."},
-    {Message::NoRecordsToDelete, "No records to delete."},
-    {Message::WrongEntry, "Wrong entry."},
-    {Message::NotAValidDate, "Not a valid date, try again."},
-    {Message::FileNotFound, "File not found or wrong format. Check Filename and/or Directory."},
-    {Message::BadBudgetFileName, " Bad filename, must be in the form MYFILE.BGT"},
-    {Message::NoRecords, "No records."},
-    {Message::BoxesOneAndThreeNeedData, "Boxes 1 and 3 must have data."},
-    {Message::RecordDoesNotExist, "Record Number does not exist."},
-    {Message::WrongEntryWithDetail, "Wrong entry "},
-    {Message::NoRecordToChange, "No record to change."},
-    {Message::NoRecordsToSave, "No records to save."},
-    {Message::ThirtyRowLimit, "30 Row limit."},
-    {Message::CannotSortFile, "Cannot sort file."},
-    {Message::BadNetWorthFileName, "Bad filename, must be in the form MYFILE.NWF"},
-    {Message::BadMortgageFileName, "Bad Filename. Must be in the form MYFILE.UMD"},
-    {Message::BadLoanFileName, "Bad Filename. Must be in the form MYFILE.ULD"},
-    {Message::HundredPercentLimit, "100% limit."},
-};
 
 constexpr DialogOffsets MessageOffsets{{3600, 2000}, {4650, 3000}};
 
 } // namespace
-
-QString messageText(int number, const QString& detail)
-{
-    const auto found =
-        std::find_if(std::begin(Messages), std::end(Messages),
-                     [number](const NumberedText& message) { return message.number == number; });
-    if (found == std::end(Messages))
-        return {};
-    const QString text = QString::fromLatin1(found->text);
-    return number == Message::WrongEntryWithDetail ? text + detail : text;
-}
 
 AMsgbox::AMsgbox(SharedValues& values, QWidget* frame)
     : SharedDialog(QStringLiteral("Help"), MessageOffsets, values, frame)

@@ -1,39 +1,11 @@
 #pragma once
 
+#include "core/messages.h"
 #include "shell/dialogs/shareddialog.h"
 
 #include <QString>
 
 namespace tallyvane {
-
-// Numbers of the messages the windows show through UiServices::showMessage.
-namespace Message {
-inline constexpr int NoDataToPrint = 1;
-inline constexpr int NoDataToGraph = 2;
-inline constexpr int WrongOrMissingEntry = 3;
-inline constexpr int FortyYearsLimit = 5;
-inline constexpr int NoRecordsToDelete = 7;
-inline constexpr int WrongEntry = 8;
-inline constexpr int NotAValidDate = 10;
-inline constexpr int FileNotFound = 13;
-inline constexpr int BadBudgetFileName = 14;
-inline constexpr int NoRecords = 15;
-inline constexpr int BoxesOneAndThreeNeedData = 16;
-inline constexpr int RecordDoesNotExist = 17;
-inline constexpr int WrongEntryWithDetail = 19; // followed by SharedValues::msgDetail
-inline constexpr int NoRecordToChange = 20;
-inline constexpr int NoRecordsToSave = 21;
-inline constexpr int ThirtyRowLimit = 22;
-inline constexpr int CannotSortFile = 23;
-inline constexpr int BadNetWorthFileName = 25;
-inline constexpr int BadMortgageFileName = 37;
-inline constexpr int BadLoanFileName = 38;
-inline constexpr int HundredPercentLimit = 52;
-} // namespace Message
-
-// The text of message `number`; `detail` completes message 19. Numbers that
-// name no message give an empty text.
-QString messageText(int number, const QString& detail);
 
 // AMsgbox: shows message SharedValues::msgNumber until the user presses Exit.
 class AMsgbox : public SharedDialog
