@@ -1,0 +1,233 @@
+#include "core/messages.h"
+#include "mortgage/mortgagegridmodel.h"
+#include "mortgagewindowdriver.h"
+#include "shell/greenbox.h"
+#include "shell/grid/grid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace tallyvane;
+using namespace tallyvane::testing;
+
+namespace {
+
+Grid* yearGrid(QDialog& dialog)
+{
+    return dialog.findChild<Grid*>("PGrid");
+}
+
+// Types an amount into the amount column of a year's row.
+void typeAmount(QDialog& dialog, int year, const char* keys)
+{
+    Grid* years = yearGrid(dialog);
+    years->setFocus();
+    years->setCurrentCell(year, 1);
+    QTest::keyClicks(years, keys);
+}
+
+void typeIncrease(QDialog& dialog, const char* percent)
+{
+    auto* box = dialog.findChild<GreenBox*>("InPercent");
+    box->setFocus();
+    QTest::keyClicks(box, percent);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+QColor indicatorColour(const MortgageCalc& window)
+{
+    return window.findChild<QLabel*>("AddPmtsOn")->palette().color(QPalette::Window);
+}
+
+const QColor InForce(248, 0, 0);
+
+class AdditionalPaymentsTest : public MortgageWindowTest
+{
+protected:
+    // Enters 1,000.00 in year 2 and a 5 % increase, then OK.
+    void enterPrepayments()
+    {
+        whenDialogOpens([](QDialog& dialog) {
+            typeAmount(dialog, 2, "1000");
+            typeIncrease(dialog, "5");
+            clickChild(dialog, "UsePrePay");
+        });
+        click("MAddPrePay");
+        ASSERT_EQ(indicatorColour(*window), InForce);
+    }
+};
+
+TEST_F(AdditionalPaymentsTest, AmountTakesTwoDecimalsAtMost)
+{
+    open(LoanKind::Mortgage);
+    whenDialogOpens([this](QDialog& dialog) {
+        typeAmount(dialog, 1, "12.501");
+        EXPECT_EQ(yearGrid(dialog)->gridModel()->text(1, 1), "12.50");
+        EXPECT_EQ(services.beeps, 1);
+        typeAmount(dialog, 3, "4x");
+        EXPECT_EQ(services.beeps, 2);
+        QTest::keyClick(yearGrid(dialog), Qt::Key_Backspace);
+        EXPECT_EQ(yearGrid(dialog)->gridModel()->text(3, 1), ".00");
+        clickChild(dialog, "UsePrePay");
+    });
+    click("MAddPrePay");
+    EXPECT_EQ(window->state().additionalPayments.amount(1), Money::fromRaw(125000));
+    EXPECT_EQ(window->state().additionalPayments.amount(3), Money());
+    EXPECT_EQ(window->state().additionalCount, 1);
+}
+
+TEST_F(AdditionalPaymentsTest, GridOffersOneRowPerYearOfTheTerm)
+{
+    open(LoanKind::Mortgage);
+    whenDialogOpens([](QDialog& dialog) {
+        const GridModel* years = yearGrid(dialog)->gridModel();
+        EXPECT_EQ(years->rows(), 26);
+        EXPECT_EQ(years->text(0, 0), "Year Number");
+        EXPECT_EQ(years->text(25, 0), "25");
+        EXPECT_EQ(years->text(25, 1), ".00");
+    });
+    click("MAddPrePay");
+
+    open(LoanKind::PersonalLoan);
+    typeInto("InTerm", QStringLiteral("50"));
+    pressEnter("InTerm");
+    whenDialogOpens([](QDialog& dialog) {
+        const GridModel* years = yearGrid(dialog)->gridModel();
+        EXPECT_EQ(years->rows(), 20);
+        EXPECT_EQ(years->text(4, 0), "4");
+        EXPECT_TRUE(years->text(5, 0).isEmpty());
+    });
+    click("MAddPrePay");
+}
+
+TEST_F(AdditionalPaymentsTest, IncreaseAboveHundredPercentIsLimited)
+{
+    open(LoanKind::Mortgage);
+    whenDialogOpens([](QDialog& dialog) {
+        typeIncrease(dialog, "150");
+        EXPECT_EQ(dialog.findChild<GreenBox*>("InPercent")->text(), "  100.000%");
+        clickChild(dialog, "UsePrePay");
+    });
+    click("MAddPrePay");
+    EXPECT_EQ(services.messageTexts, std::vector<QString>{"100% limit."});
+    EXPECT_EQ(window->state().paymentIncrease, 1.0f);
+}
+
+TEST_F(AdditionalPaymentsTest, IncreaseAloneLightsTheIndicatorButListsNoPayments)
+{
+    open(LoanKind::Mortgage);
+    whenDialogOpens([](QDialog& dialog) {
+        typeIncrease(dialog, "10");
+        clickChild(dialog, "UsePrePay");
+    });
+    click("MAddPrePay");
+    EXPECT_EQ(indicatorColour(*window), InForce);
+    EXPECT_EQ(window->state().additionalCount, 0);
+    click("MCalc");
+    EXPECT_EQ(child<QLabel>("Label16")->text(), " P+I includes     10.000%");
+    EXPECT_EQ(label("PPpercent"), "$91.75");
+    EXPECT_EQ(gridModel()->rows(), 23);
+    EXPECT_TRUE(cell(gridModel()->totalRow() + 2, 0).isEmpty());
+}
+
+TEST_F(AdditionalPaymentsTest, AppliedPaymentsAreListedBelowTheTotal)
+{
+    open(LoanKind::Mortgage);
+    enterPrepayments();
+    click("MCalc");
+    const int total = gridModel()->totalRow();
+    EXPECT_EQ(cell(total, 0), "Total:");
+    EXPECT_EQ(cell(total + 2, 0), "Additional ");
+    EXPECT_EQ(cell(total + 2, 2), "Applied  ");
+    EXPECT_EQ(cell(total + 4, 0), "Year    2");
+    EXPECT_EQ(cell(total + 4, 2), "1,000.00");
+    EXPECT_EQ(cell(13, MortgageGridModel::Principal).isEmpty(), false);
+}
+
+TEST_F(AdditionalPaymentsTest, TermChosenFromTheListErasesThemButATypedTermDoesNot)
+{
+    open(LoanKind::Mortgage);
+    enterPrepayments();
+    typeInto("InTerm", QStringLiteral("30"));
+    pressEnter("InTerm");
+    EXPECT_EQ(window->state().additionalCount, 1);
+    EXPECT_EQ(indicatorColour(*window), InForce);
+
+    chooseFromList("InTerm", QStringLiteral("30"));
+    EXPECT_EQ(window->state().additionalCount, 0);
+    EXPECT_EQ(window->state().additionalPayments.amount(2), Money());
+    EXPECT_EQ(window->state().paymentIncrease, 0.0f);
+    EXPECT_EQ(indicatorColour(*window), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(values.inputValues.at(3), Money::fromWhole(30));
+}
+
+TEST_F(AdditionalPaymentsTest, EraseAllClearsAmountsAndIncreaseAndStaysOpen)
+{
+    open(LoanKind::Mortgage);
+    enterPrepayments();
+    whenDialogOpens([](QDialog& dialog) {
+        EXPECT_EQ(yearGrid(dialog)->gridModel()->text(2, 1), "1,000.00");
+        EXPECT_EQ(dialog.findChild<GreenBox*>("InPercent")->text(), "    5.000%");
+        clickChild(dialog, "DoNotUse");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(yearGrid(dialog)->gridModel()->text(2, 1), ".00");
+        EXPECT_EQ(dialog.findChild<GreenBox*>("InPercent")->text(), "    0.000%");
+        clickChild(dialog, "UsePrePay");
+    });
+    click("MAddPrePay");
+    EXPECT_FALSE(prepaymentsInForce(window->state()));
+    EXPECT_EQ(indicatorColour(*window), QApplication::palette().color(QPalette::Button));
+}
+
+TEST_F(AdditionalPaymentsTest, ClosingWithoutOkStillCountsTheAmounts)
+{
+    open(LoanKind::Mortgage);
+    whenDialogOpens([](QDialog& dialog) { typeAmount(dialog, 3, "500"); });
+    click("MAddPrePay");
+    EXPECT_EQ(window->state().additionalCount, 1);
+    EXPECT_EQ(indicatorColour(*window), InForce);
+}
+
+struct DaysCase
+{
+    const char* name;
+    const char* paymentKind;
+    const char* option;
+    const char* daysShown;
+    const char* periodicRate;
+};
+
+class DaysInYearTest : public MortgageWindowTest, public ::testing::WithParamInterface<DaysCase>
+{
+};
+
+TEST_P(DaysInYearTest, ChoiceSetsTheDaysOfWeeklyPayments)
+{
+    const DaysCase& days = GetParam();
+    open(LoanKind::Mortgage);
+    chooseFromList("FreqPmt", QString::fromLatin1(days.paymentKind));
+    click("MCalc");
+    whenDialogOpens([&days](QDialog& dialog) {
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("IRFactor1")->isChecked());
+        clickChild(dialog, days.option);
+        clickChild(dialog, "ExitMort");
+    });
+    click("MShowIRF");
+    EXPECT_TRUE(label("InMonthPI").isEmpty());
+    click("MCalc");
+    EXPECT_EQ(label("InDays"), days.daysShown);
+    EXPECT_EQ(label("PeriodicR"), days.periodicRate);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MortgageWindow, DaysInYearTest,
+    ::testing::Values(DaysCase{"TwoWeeks364", "      2 Weeks", "IRFactor2", "364", "0.00388542"},
+                      DaysCase{"TwoWeeks36525", "      2 Weeks", "IRFactor0", "365.25", "0.0038721"},
+                      DaysCase{"MonthlyIgnoresDays", "      Monthly", "IRFactor3", "Normal", "0.0084375"}),
+    [](const ::testing::TestParamInfo<DaysCase>& info) { return std::string(info.param.name); });
+
+} // namespace
