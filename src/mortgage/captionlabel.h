@@ -11,7 +11,9 @@ namespace tallyvane {
 QStringList captionLines(const QString& caption);
 
 // A label that keeps its caption exactly as its text but shows it on the
-// lines the caption marks, so that a caption never shows a wide gap.
+// lines the caption marks, so that a caption never shows a wide gap. Where
+// the label is narrower than one of those lines, the caption flows as one
+// text wrapped between words.
 class CaptionLabel : public QLabel
 {
 public:
@@ -19,12 +21,16 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString shownText() const;
+    QString shownText(int width) const;
+    QSize textSize(int width) const;
+    QSize frameSize() const;
 };
 
 } // namespace tallyvane

@@ -217,10 +217,10 @@ void MortgageCalc::buildInputs()
 
     m_compounding = choiceList(compoundingListTexts(), QStringLiteral("Comperiod"), this);
     m_paymentKind = choiceList(paymentKindListTexts(), QStringLiteral("FreqPmt"), this);
-    for (QComboBox* list : {m_compounding, m_paymentKind}) {
-        list->installEventFilter(this);
+    for (QComboBox* list : {m_compounding, m_paymentKind})
         connect(list, &QComboBox::activated, this, &MortgageCalc::clearResults);
-    }
+    for (QComboBox* list : {m_rate, m_term, m_compounding, m_paymentKind})
+        list->installEventFilter(this);
 
     m_principal->setSuccessor(m_rate);
     m_rateBox->setSuccessor(m_term);
@@ -328,7 +328,7 @@ void MortgageCalc::buildTable()
 void MortgageCalc::layOut()
 {
     auto* inputs = new QGridLayout;
-    inputs->setHorizontalSpacing(10);
+    inputs->setHorizontalSpacing(8);
     inputs->setVerticalSpacing(3);
     const std::pair<CaptionLabel*, QWidget*> inputCards[] = {
         {caption(m_mode.principalCaption, QStringLiteral("Label1"), this), m_principal},
@@ -349,7 +349,7 @@ void MortgageCalc::layOut()
     }
 
     auto* results = new QGridLayout;
-    results->setHorizontalSpacing(10);
+    results->setHorizontalSpacing(8);
     results->setVerticalSpacing(3);
     const std::pair<CaptionLabel*, QLabel*> resultCards[] = {
         {caption(QStringLiteral(" No. of payments   each year."), QStringLiteral("Label9"), this),
@@ -398,7 +398,7 @@ void MortgageCalc::layOut()
         buttons->setColumnStretch(buttonColumn, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
     layout->addLayout(inputs);
     layout->addLayout(results);
@@ -460,6 +460,10 @@ void MortgageCalc::storeTermChoice()
 
 bool MortgageCalc::eventFilter(QObject* watched, QEvent* event)
 {
+    // A wheel turned over a list would choose from it unseen, and a term
+    // chosen that way erases the additional payments.
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         if (watched == m_compounding)
             return refuseListKey(m_paymentKind, event);

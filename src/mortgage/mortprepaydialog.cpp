@@ -44,9 +44,6 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
     setObjectName(QStringLiteral("MortPrePay"));
     auto* heading = new QLabel(QStringLiteral("Use either one or both as methods of pre-payment"), this);
     heading->setObjectName(QStringLiteral("Label2"));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
 
     m_grid->setObjectName(QStringLiteral("PGrid"));
     m_grid->setHeadingHeightTwips(510);
@@ -92,16 +89,12 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
     buttons->addStretch();
     buttons->addWidget(eraseButton);
     buttons->addWidget(okButton);
-    auto* side = new QVBoxLayout;
-    side->addWidget(percentFrame);
-    side->addStretch();
-    side->addLayout(buttons);
-    auto* body = new QHBoxLayout;
-    body->addWidget(yearsFrame, 1);
-    body->addLayout(side);
+    // One column, so that the dialog stays over the frame at its start size.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addLayout(body);
+    layout->addWidget(yearsFrame, 1);
+    layout->addWidget(percentFrame);
+    layout->addLayout(buttons);
     m_grid->setFocus();
 }
 

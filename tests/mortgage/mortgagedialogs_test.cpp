@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace tallyvane;
 using namespace tallyvane::testing;
@@ -152,6 +153,10 @@ TEST_F(AdditionalPaymentsTest, TermChosenFromTheListErasesThemButATypedTermDoesN
 {
     open(LoanKind::Mortgage);
     enterPrepayments();
+    QWheelEvent wheel(QPointF(5, 5), list("InTerm")->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list("InTerm"), &wheel);
+    EXPECT_EQ(list("InTerm")->currentText().trimmed(), "25");
     typeInto("InTerm", QStringLiteral("30"));
     pressEnter("InTerm");
     EXPECT_EQ(window->state().additionalCount, 1);
