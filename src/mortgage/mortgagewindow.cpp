@@ -505,7 +505,7 @@ void MortgageCalc::clearResults()
     m_model->clearBody();
     m_values.graphPointCount = 0;
     if (m_quickHelpOpen)
-        closeQuickHelp();
+        showQuickHelp(false);
 }
 
 void MortgageCalc::calculate()
@@ -544,7 +544,7 @@ AmortizationInput MortgageCalc::engineInput() const
     input.daysInYearChoice = m_state.daysInYearChoice;
     input.paymentIncrease = m_state.paymentIncrease;
     input.additionalPayments = m_state.additionalPayments;
-    input.view = m_allPayments->isChecked() ? AmortizationView::AllPayments : AmortizationView::AnnualTotals;
+    input.view = chosenView();
     if (m_state.showDates)
         input.firstPaymentDate = parseShortDate(m_state.firstPaymentDate);
     return input;
@@ -566,6 +566,11 @@ void MortgageCalc::showResult(const AmortizationResult& result)
     m_grid->setCurrentCell(1, MortgageGridModel::Payment);
 }
 
+AmortizationView MortgageCalc::chosenView() const
+{
+    return m_allPayments->isChecked() ? AmortizationView::AllPayments : AmortizationView::AnnualTotals;
+}
+
 void MortgageCalc::chooseView(AmortizationView view)
 {
     m_values.plannerMode = static_cast<std::int16_t>(view);
@@ -579,9 +584,7 @@ void MortgageCalc::toggleDates()
     m_state.showDates = !m_state.showDates;
     m_dateNumber->setText(m_state.showDates ? QStringLiteral("&View payment No.")
                                             : QStringLiteral("&View payment date"));
-    m_model->showHeadings(m_allPayments->isChecked() ? AmortizationView::AllPayments
-                                                     : AmortizationView::AnnualTotals,
-                          m_state.showDates);
+    m_model->showHeadings(chosenView(), m_state.showDates);
     if (m_state.showDates) {
         MortDateInput dialog(m_state, m_values, m_services, this);
         m_runDialog(dialog);
@@ -617,31 +620,23 @@ void MortgageCalc::toggleQuickHelp()
     if (m_quickHelpOpen)
         clearResults(); // which closes it
     else
-        openQuickHelp();
+        showQuickHelp(true);
 }
 
-void MortgageCalc::openQuickHelp()
+// The quick help takes the place of the table; printing, saving and the
+// graph wait until it is closed.
+void MortgageCalc::showQuickHelp(bool shown)
 {
-    m_quickHelpOpen = true;
-    m_help->setText(QStringLiteral("Close &Help"));
+    m_quickHelpOpen = shown;
+    m_help->setText(shown ? QStringLiteral("Close &Help") : QStringLiteral("Quick &Help"));
     for (QPushButton* needsResults : {m_printer, m_saveFile, m_graph})
-        needsResults->setEnabled(false);
-    m_grid->hide();
+        needsResults->setEnabled(!shown);
+    m_grid->setVisible(!shown);
     m_quickHelp->setPlainText(
-        QString(m_mode.quickHelp).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    m_quickHelp->show();
-    m_quickHelp->setFocus(Qt::OtherFocusReason);
-}
-
-void MortgageCalc::closeQuickHelp()
-{
-    m_quickHelpOpen = false;
-    m_help->setText(QStringLiteral("Quick &Help"));
-    for (QPushButton* needsResults : {m_printer, m_saveFile, m_graph})
-        needsResults->setEnabled(true);
-    m_quickHelp->hide();
-    m_quickHelp->clear();
-    m_grid->show();
+        shown ? QString(m_mode.quickHelp).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString());
+    m_quickHelp->setVisible(shown);
+    if (shown)
+        m_quickHelp->setFocus(Qt::OtherFocusReason);
 }
 
 void MortgageCalc::showGraph()

@@ -79,14 +79,14 @@ private:
     void calculate();
     AmortizationInput engineInput() const;
     void showResult(const AmortizationResult& result);
+    AmortizationView chosenView() const;
     void chooseView(AmortizationView view);
     void toggleDates();
     void editAdditionalPayments();
     void chooseDaysInYear();
     void showPrepaymentIndicator();
     void toggleQuickHelp();
-    void openQuickHelp();
-    void closeQuickHelp();
+    void showQuickHelp(bool shown);
     void showGraph();
     void exitToMenu();
 
