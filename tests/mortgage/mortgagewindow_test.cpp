@@ -3,7 +3,6 @@
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgagewindowdriver.h"
 #include "shell/grid/grid.h"
-#include "shell/helpcontexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,29 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedExample{"PersonalLoan", LoanKind::PersonalLoan, "      Monthly", "      Monthly", true,
                       "$508.45", "0.0084375", "48.00", "$24,405.75", "$.00", 48, "4.25", "504.20"}),
     [](const ::testing::TestParamInfo<WorkedExample>& info) { return std::string(info.param.name); });
-
-TEST_F(MortgageWindowTest, OpensWithTheDefaultsOfEachMode)
-{
-    open(LoanKind::PersonalLoan);
-    EXPECT_EQ(host.frameTitle, " Loan Tables");
-    EXPECT_EQ(window->windowTitle(), "Personal Loan Tables");
-    EXPECT_EQ(window->property("helpContext").toInt(), HelpContext::Loan);
-    EXPECT_EQ(child<QLineEdit>("InPrincipal")->text(), "   $20,000.00");
-    EXPECT_EQ(list("InRate")->currentText(), "         10.125%");
-    EXPECT_EQ(list("InTerm")->currentText(), "            48");
-    EXPECT_EQ(child<QLabel>("Label3")->text(), " Payback period of the      loan in months.");
-    EXPECT_EQ(values.inputValues.at(3), Money::fromWhole(4));
-    EXPECT_EQ(values.plannerMode, 1);
-    EXPECT_EQ(cell(0, 0), " Payment  Year");
-    EXPECT_EQ(gridModel()->rows(), MortgageGridModel::OpeningRows);
-
-    open(LoanKind::Mortgage);
-    EXPECT_EQ(host.frameTitle, " Mortgage Tables");
-    EXPECT_EQ(window->property("helpContext").toInt(), HelpContext::Mortgage);
-    EXPECT_EQ(child<QLineEdit>("InPrincipal")->text(), "   $100,000.00");
-    EXPECT_EQ(list("InTerm")->count(), 3);
-    EXPECT_EQ(values.inputValues.at(3), Money::fromWhole(25));
-}
 
 TEST_F(MortgageWindowTest, FirstKeyInThePrincipalClearsEveryResultAtOnce)
 {
@@ -234,19 +210,6 @@ TEST_F(MortgageWindowTest, QuickHelpReplacesTheGridUntilCalculate)
     EXPECT_EQ(cell(25, MortgageGridModel::Balance), ".00");
 }
 
-TEST_F(MortgageWindowTest, EachModeHasItsQuickHelp)
-{
-    open(LoanKind::PersonalLoan);
-    click("MHelp");
-    const QStringList lines = child<QPlainTextEdit>("MTextBox")->toPlainText().split(u'\n');
-    ASSERT_EQ(lines.size(), 27);
-    EXPECT_EQ(lines[2], "10,000.00");
-    EXPECT_EQ(lines[17], "Monthly.   All Loans are based on one payment each month, 12 payments each");
-    EXPECT_EQ(lines.last(), "When using accelerated payments, change the Days in Year. Use if allowed.");
-    click("MHelp");
-    EXPECT_FALSE(child<QPlainTextEdit>("MTextBox")->isVisible());
-}
-
 TEST_F(MortgageWindowTest, TotalRowSitsOneBlankRowBelowTheTable)
 {
     open(LoanKind::Mortgage);
@@ -258,18 +221,6 @@ TEST_F(MortgageWindowTest, TotalRowSitsOneBlankRowBelowTheTable)
     EXPECT_EQ(cell(27, MortgageGridModel::CumulativeInterest), "$175,258.20");
     EXPECT_EQ(cell(27, MortgageGridModel::CumulativePrincipal), "$100,000.00");
     EXPECT_EQ(gridModel()->rows(), 29);
-}
-
-TEST_F(MortgageWindowTest, AllPaymentsViewNumbersEachPaymentWithItsYear)
-{
-    open(LoanKind::Mortgage);
-    chooseAllPayments();
-    EXPECT_EQ(values.plannerMode, 2);
-    click("MCalc");
-    EXPECT_EQ(cell(0, 0), "  Payment   No.  Year");
-    EXPECT_EQ(cell(13, 0), "  13       2");
-    EXPECT_EQ(cell(302, 0), "Total:");
-    EXPECT_EQ(gridModel()->rows(), 304);
 }
 
 TEST_F(MortgageWindowTest, DateToggleAsksForTheFirstDateOnlyWhenSwitchingToDates)
@@ -320,15 +271,6 @@ TEST_F(MortgageWindowTest, UnreadableDateKeepsTheDateBefore)
     }
     EXPECT_EQ(services.messageTexts, std::vector<QString>(2, QStringLiteral("Not a valid date, try again.")));
     EXPECT_EQ(window->state().firstPaymentDate, before);
-}
-
-TEST_F(MortgageWindowTest, ExitReturnsToTheMenu)
-{
-    open(LoanKind::Mortgage);
-    typeInto("InPrincipal", QStringLiteral("7"));
-    click("MExit");
-    EXPECT_EQ(host.menuReturns, 1);
-    EXPECT_EQ(values.entryChanged, 0);
 }
 
 } // namespace
