@@ -41,8 +41,8 @@ int entryKeyCode(const QKeyEvent* event)
     return text[0].unicode();
 }
 
-GreenBox::GreenBox(const FigureBoxSpec& spec, SharedValues& values, UiServices& services, QWidget* parent)
-    : QLineEdit(parent), m_spec(spec), m_values(values), m_services(services)
+GreenBox::GreenBox(const FigureBoxSpec& boxSpec, SharedValues& values, UiServices& services, QWidget* parent)
+    : QLineEdit(parent), m_spec(boxSpec), m_values(values), m_services(services)
 {
     paintEntryGreen(this);
     setContextMenuPolicy(Qt::NoContextMenu);

@@ -23,11 +23,11 @@ class GreenBox : public QLineEdit
     Q_OBJECT
 
 public:
-    GreenBox(const FigureBoxSpec& spec, SharedValues& values, UiServices& services,
+    GreenBox(const FigureBoxSpec& boxSpec, SharedValues& values, UiServices& services,
              QWidget* parent = nullptr);
 
     void setSuccessor(QWidget* successor);
-    const FigureBoxSpec& spec() const { return m_spec; }
+    const FigureBoxSpec& boxSpec() const { return m_spec; }
     // Shows the value held in the box's slot in the box's format.
     void showStoredValue();
     // Shows `value` in the box's format without storing it.

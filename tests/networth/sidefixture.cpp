@@ -22,9 +22,9 @@ CellValue valueCell(const char* value)
 void fillSide(CellTable& cells, const std::vector<RowSpec>& rows, int firstRow)
 {
     int row = firstRow;
-    for (const RowSpec& spec : rows) {
-        cells.set(row, CellTable::NameColumn, nameCell(spec.name));
-        cells.set(row, CellTable::ValueColumn, valueCell(spec.value));
+    for (const RowSpec& boxSpec : rows) {
+        cells.set(row, CellTable::NameColumn, nameCell(boxSpec.name));
+        cells.set(row, CellTable::ValueColumn, valueCell(boxSpec.value));
         ++row;
     }
 }

@@ -30,9 +30,9 @@ protected:
         new QVBoxLayout(window.get());
     }
 
-    GreenBox* addBox(const FigureBoxSpec& spec)
+    GreenBox* addBox(const FigureBoxSpec& boxSpec)
     {
-        auto* box = new GreenBox(spec, values, services, window.get());
+        auto* box = new GreenBox(boxSpec, values, services, window.get());
         window->layout()->addWidget(box);
         return box;
     }
