@@ -51,18 +51,18 @@ constexpr int TermWidth = 16;
 const Money OpeningRate = Money::fromRaw(101250); // 10.125 %
 const QColor PrepaymentsInForceColour(248, 0, 0);
 
-const FigureBoxSpec PrincipalSpec{KeyFilterKind::Decimal,
-                                  PrincipalSlot,
-                                  QStringLiteral("####,,###.00"),
-                                  PrincipalWidth,
-                                  QString(),
-                                  false,
-                                  true,
-                                  false};
-const FigureBoxSpec RateSpec{
+const FigureBoxLayout PrincipalBox{KeyFilterKind::Decimal,
+                                   PrincipalSlot,
+                                   QStringLiteral("####,,###.00"),
+                                   PrincipalWidth,
+                                   QString(),
+                                   false,
+                                   true,
+                                   false};
+const FigureBoxLayout RateBox{
     KeyFilterKind::Decimal, RateSlot, QStringLiteral("###.000"), 14, QStringLiteral("%"), true, false, false};
 // The term is stored by the window: a loan's months are kept as years.
-const FigureBoxSpec TermSpec{
+const FigureBoxLayout TermBox{
     KeyFilterKind::WholeNumber, -1, QStringLiteral("###"), TermWidth, QString(), false, false, false};
 
 // The hourglass from the start of a calculation to its end, also after a failure.
@@ -188,12 +188,12 @@ Money& MortgageCalc::slot(int index)
 
 void MortgageCalc::buildInputs()
 {
-    m_principal = new GreenBox(PrincipalSpec, m_values, m_services, this);
+    m_principal = new GreenBox(PrincipalBox, m_values, m_services, this);
     m_principal->setObjectName(QStringLiteral("InPrincipal"));
     connect(m_principal, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
     connect(m_principal, &GreenBox::figureStored, this, &MortgageCalc::showPrincipal);
 
-    m_rateBox = new GreenBox(RateSpec, m_values, m_services);
+    m_rateBox = new GreenBox(RateBox, m_values, m_services);
     m_rate = typedList(m_rateBox,
                        {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
                         QStringLiteral("9 "), QStringLiteral("10 ")},
@@ -201,7 +201,7 @@ void MortgageCalc::buildInputs()
     connect(m_rateBox, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
     connect(m_rate, &QComboBox::activated, this, &MortgageCalc::storeRateChoice);
 
-    m_termBox = new GreenBox(TermSpec, m_values, m_services);
+    m_termBox = new GreenBox(TermBox, m_values, m_services);
     m_term = typedList(m_termBox, m_mode.termList, QStringLiteral("InTerm"), this);
     connect(m_termBox, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
     connect(m_termBox, &GreenBox::figureStored, this, [this] {
@@ -421,7 +421,7 @@ void MortgageCalc::fillOpeningValues()
 
 void MortgageCalc::showPrincipal()
 {
-    const QString amount = m_values.currencySymbol + formatMoney(slot(PrincipalSlot), PrincipalSpec.format);
+    const QString amount = m_values.currencySymbol + formatMoney(slot(PrincipalSlot), PrincipalBox.format);
     // Padded to the box's width but never cut, so no digit of a large amount is lost.
     m_principal->setText(amount.rightJustified(PrincipalWidth));
 }
@@ -439,7 +439,7 @@ void MortgageCalc::storeTerm(Money typed)
 
 void MortgageCalc::showTerm(Money typed)
 {
-    m_termBox->setText(rightAlign(formatMoney(typed, TermSpec.format), TermWidth));
+    m_termBox->setText(rightAlign(formatMoney(typed, TermBox.format), TermWidth));
 }
 
 void MortgageCalc::storeRateChoice()

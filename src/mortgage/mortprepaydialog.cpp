@@ -25,12 +25,12 @@ namespace {
 constexpr DialogOffsets PrePayOffsets{{4300, 630}, {5300, 1650}};
 const Money HundredPercent = Money::fromWhole(100);
 
-const FigureBoxSpec PercentSpec{
+const FigureBoxLayout PercentBox{
     KeyFilterKind::Decimal, -1, QStringLiteral("##0.000"), 9, QStringLiteral("%"), true, true, false};
 
 QString percentText(Money percent)
 {
-    return rightAlign(formatMoney(percent, PercentSpec.format), PercentSpec.width) + PercentSpec.suffix;
+    return rightAlign(formatMoney(percent, PercentBox.format), PercentBox.width) + PercentBox.suffix;
 }
 
 } // namespace
@@ -39,7 +39,7 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
                        UiServices& services, QWidget* parent)
     : SharedDialog(QStringLiteral("Additional Payments"), PrePayOffsets, values, parent), m_state(state),
       m_services(services), m_yearRows(yearRowsFor(termYears)), m_model(new PrePayGridModel(this)),
-      m_grid(new Grid(m_model)), m_percent(new GreenBox(PercentSpec, values, services))
+      m_grid(new Grid(m_model)), m_percent(new GreenBox(PercentBox, values, services))
 {
     setObjectName(QStringLiteral("MortPrePay"));
     auto* heading = new QLabel(QStringLiteral("Use either one or both as methods of pre-payment"), this);

@@ -41,12 +41,13 @@ int entryKeyCode(const QKeyEvent* event)
     return text[0].unicode();
 }
 
-GreenBox::GreenBox(const FigureBoxSpec& boxSpec, SharedValues& values, UiServices& services, QWidget* parent)
-    : QLineEdit(parent), m_spec(boxSpec), m_values(values), m_services(services)
+GreenBox::GreenBox(const FigureBoxLayout& boxLayout, SharedValues& values, UiServices& services,
+                   QWidget* parent)
+    : QLineEdit(parent), m_layout(boxLayout), m_values(values), m_services(services)
 {
     paintEntryGreen(this);
     setContextMenuPolicy(Qt::NoContextMenu);
-    if (m_spec.filter != KeyFilterKind::Words)
+    if (m_layout.filter != KeyFilterKind::Words)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -57,7 +58,7 @@ void GreenBox::setSuccessor(QWidget* successor)
 
 QString GreenBox::shownText(Money value) const
 {
-    return rightAlign(formatMoney(value, m_spec.format), m_spec.width) + m_spec.suffix;
+    return rightAlign(formatMoney(value, m_layout.format), m_layout.width) + m_layout.suffix;
 }
 
 void GreenBox::showValue(Money value)
@@ -67,9 +68,9 @@ void GreenBox::showValue(Money value)
 
 Money* GreenBox::slotValue()
 {
-    if (m_spec.slot < 0 || m_spec.slot >= static_cast<int>(m_values.inputValues.size()))
+    if (m_layout.slot < 0 || m_layout.slot >= static_cast<int>(m_values.inputValues.size()))
         return nullptr;
-    return &m_values.inputValues[m_spec.slot];
+    return &m_values.inputValues[m_layout.slot];
 }
 
 void GreenBox::showStoredValue()
@@ -80,10 +81,10 @@ void GreenBox::showStoredValue()
 
 int GreenBox::filterKey(int keyCode)
 {
-    switch (m_spec.filter) {
+    switch (m_layout.filter) {
     case KeyFilterKind::Decimal:
         m_values.entryText = text();
-        if (m_spec.threeDecimals)
+        if (m_layout.threeDecimals)
             m_values.entryDecimals = 3;
         return decimalKeyFilter(keyCode, m_values.entryText, m_values.entryDecimals);
     case KeyFilterKind::WholeNumber:
@@ -109,7 +110,7 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
             m_successor->setFocus(Qt::TabFocusReason);
         return;
     }
-    if (m_spec.filter != KeyFilterKind::Words && m_values.entryChanged == 0) {
+    if (m_layout.filter != KeyFilterKind::Words && m_values.entryChanged == 0) {
         clear();
         m_values.entryChanged = 1;
         emit typingStarted();
@@ -124,7 +125,7 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
 void GreenBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (m_spec.selectAllOnFocus)
+    if (m_layout.selectAllOnFocus)
         selectAll();
     else
         deselect();
@@ -136,15 +137,15 @@ void GreenBox::storeTypedFigure()
     const Money typed = readLeadingMoney(text());
     if (Money* stored = slotValue())
         *stored = typed;
-    if (m_spec.formatsOwnText)
-        setText(rightAlign(formatText(text(), m_spec.format), m_spec.width));
+    if (m_layout.formatsOwnText)
+        setText(rightAlign(formatText(text(), m_layout.format), m_layout.width));
     else
         showStoredValue();
 }
 
 void GreenBox::focusOutEvent(QFocusEvent* event)
 {
-    if (m_spec.filter == KeyFilterKind::Words) {
+    if (m_layout.filter == KeyFilterKind::Words) {
         m_values.entryChanged = 0;
     } else if (m_values.entryChanged == 1) {
         try {

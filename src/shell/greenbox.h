@@ -8,7 +8,7 @@
 // or loses focus and pasting is refused, so every figure arrives key by key.
 
 #include "core/money.h"
-#include "shell/figureboxspec.h"
+#include "shell/figureboxlayout.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -23,11 +23,11 @@ class GreenBox : public QLineEdit
     Q_OBJECT
 
 public:
-    GreenBox(const FigureBoxSpec& boxSpec, SharedValues& values, UiServices& services,
+    GreenBox(const FigureBoxLayout& boxLayout, SharedValues& values, UiServices& services,
              QWidget* parent = nullptr);
 
     void setSuccessor(QWidget* successor);
-    const FigureBoxSpec& boxSpec() const { return m_spec; }
+    const FigureBoxLayout& boxLayout() const { return m_layout; }
     // Shows the value held in the box's slot in the box's format.
     void showStoredValue();
     // Shows `value` in the box's format without storing it.
@@ -50,7 +50,7 @@ private:
     void storeTypedFigure();
     QString shownText(Money value) const;
 
-    FigureBoxSpec m_spec;
+    FigureBoxLayout m_layout;
     SharedValues& m_values;
     UiServices& m_services;
     QPointer<QWidget> m_successor;

@@ -8,13 +8,13 @@ namespace {
 
 using testing_support::describeSide;
 using testing_support::fillSide;
-using testing_support::RowSpec;
+using testing_support::TypedRow;
 using Rows = std::vector<std::string>;
 
 struct CalculateCase
 {
     const char* name;
-    std::vector<RowSpec> typed;
+    std::vector<TypedRow> typed;
     Rows expected;
     const char* total;
 };
@@ -86,8 +86,8 @@ TEST(NetWorthCalculate, NetWorthIsAssetsLessLiabilities)
 struct OverflowCase
 {
     const char* name;
-    std::vector<RowSpec> assets;
-    std::vector<RowSpec> liabilities;
+    std::vector<TypedRow> assets;
+    std::vector<TypedRow> liabilities;
 };
 
 class NetWorthOverflow : public testing::TestWithParam<OverflowCase>
@@ -132,7 +132,7 @@ struct InsertCase
 {
     const char* name;
     int calculatedRows; // named A, B, C... and calculated before the insert
-    std::vector<RowSpec> typedAfter;
+    std::vector<TypedRow> typedAfter;
     int line;
     bool inserted;
     Rows expected; // after the insert and a Calculate

@@ -19,12 +19,12 @@ CellValue valueCell(const char* value)
 
 } // namespace
 
-void fillSide(CellTable& cells, const std::vector<RowSpec>& rows, int firstRow)
+void fillSide(CellTable& cells, const std::vector<TypedRow>& rows, int firstRow)
 {
     int row = firstRow;
-    for (const RowSpec& boxSpec : rows) {
-        cells.set(row, CellTable::NameColumn, nameCell(boxSpec.name));
-        cells.set(row, CellTable::ValueColumn, valueCell(boxSpec.value));
+    for (const TypedRow& boxLayout : rows) {
+        cells.set(row, CellTable::NameColumn, nameCell(boxLayout.name));
+        cells.set(row, CellTable::ValueColumn, valueCell(boxLayout.value));
         ++row;
     }
 }

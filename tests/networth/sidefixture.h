@@ -9,13 +9,13 @@ namespace tallyvane::testing_support {
 
 // One table row as a test writes it: a null pointer for a cell that was
 // never set, "" for an empty text, and any other value text as a number.
-struct RowSpec
+struct TypedRow
 {
     const char* name;
     const char* value;
 };
 
-void fillSide(CellTable& cells, const std::vector<RowSpec>& rows, int firstRow = 1);
+void fillSide(CellTable& cells, const std::vector<TypedRow>& rows, int firstRow = 1);
 // Rows 1 to `count` as "name|value" (text form of each cell).
 std::vector<std::string> describeSide(const CellTable& cells, int count);
 

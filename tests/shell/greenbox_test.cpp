@@ -14,11 +14,12 @@ using namespace tallyvane;
 
 namespace {
 
-const FigureBoxSpec mortgagePrincipal{KeyFilterKind::Decimal, 1, "####,,###.00", 16, "", false, true, false};
-const FigureBoxSpec mortgageRate{KeyFilterKind::Decimal, 2, "###.000", 14, "%", true, false, false};
-const FigureBoxSpec mortgageTerm{KeyFilterKind::WholeNumber, 3, "###", 16, "", false, false, false};
-const FigureBoxSpec budgetAmount{KeyFilterKind::Decimal, 1, "###,,###.00", 10, "", false, true, true};
-const FigureBoxSpec descriptionBox{KeyFilterKind::Words, -1, "", 0, "", false, false, false};
+const FigureBoxLayout mortgagePrincipal{
+    KeyFilterKind::Decimal, 1, "####,,###.00", 16, "", false, true, false};
+const FigureBoxLayout mortgageRate{KeyFilterKind::Decimal, 2, "###.000", 14, "%", true, false, false};
+const FigureBoxLayout mortgageTerm{KeyFilterKind::WholeNumber, 3, "###", 16, "", false, false, false};
+const FigureBoxLayout budgetAmount{KeyFilterKind::Decimal, 1, "###,,###.00", 10, "", false, true, true};
+const FigureBoxLayout descriptionBox{KeyFilterKind::Words, -1, "", 0, "", false, false, false};
 
 class GreenBoxTest : public ::testing::Test
 {
@@ -30,9 +31,9 @@ protected:
         new QVBoxLayout(window.get());
     }
 
-    GreenBox* addBox(const FigureBoxSpec& boxSpec)
+    GreenBox* addBox(const FigureBoxLayout& boxLayout)
     {
-        auto* box = new GreenBox(boxSpec, values, services, window.get());
+        auto* box = new GreenBox(boxLayout, values, services, window.get());
         window->layout()->addWidget(box);
         return box;
     }

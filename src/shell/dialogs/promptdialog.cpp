@@ -16,10 +16,10 @@ PromptDialog::PromptDialog(const PromptLayout& layout, SharedValues& values, UiS
     auto* label = new QLabel(layout.labelText, this);
     label->setObjectName(layout.labelName);
 
-    FigureBoxSpec boxSpec;
-    boxSpec.filter = layout.filter;
-    boxSpec.selectAllOnFocus = layout.selectAllOnFocus;
-    m_box = new GreenBox(boxSpec, values, services, this);
+    FigureBoxLayout boxLayout;
+    boxLayout.filter = layout.filter;
+    boxLayout.selectAllOnFocus = layout.selectAllOnFocus;
+    m_box = new GreenBox(boxLayout, values, services, this);
     m_box->setObjectName(layout.boxName);
     m_box->setMinimumWidth(280);
 

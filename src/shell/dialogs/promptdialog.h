@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/dialogs/shareddialog.h"
-#include "shell/figureboxspec.h"
+#include "shell/figureboxlayout.h"
 
 #include <QString>
 

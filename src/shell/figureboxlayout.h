@@ -12,7 +12,7 @@ enum class KeyFilterKind
 };
 
 // How one green box reads, stores and shows its figure.
-struct FigureBoxSpec
+struct FigureBoxLayout
 {
     KeyFilterKind filter = KeyFilterKind::Decimal;
     int slot = -1;  // slot of SharedValues::inputValues, -1 for none
