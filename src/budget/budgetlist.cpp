@@ -1,6 +1,6 @@
 #include "budget/budgetlist.h"
 
-#include "budget/budgeterror.h"
+#include "core/plannererror.h"
 #include "core/arithmeticfault.h"
 #include "core/messages.h"
 
@@ -14,12 +14,12 @@ namespace {
 BudgetRecord annualRecord(const BudgetEntry& entry, std::int16_t messageOnFault)
 {
     if (entry.description.isEmpty() || entry.paymentsPerYear.isZero())
-        throw BudgetError(Message::BoxesOneAndThreeNeedData);
+        throw PlannerError(Message::BoxesOneAndThreeNeedData);
     try {
         return BudgetRecord{0, entry.description, entry.amountPerPayment * entry.paymentsPerYear,
                             entry.paymentsPerYear, entry.budgetedPerPayment * entry.paymentsPerYear};
     } catch (const ArithmeticFault&) {
-        throw BudgetError(messageOnFault, QStringLiteral("- amount too large."));
+        throw PlannerError(messageOnFault, QStringLiteral("- amount too large."));
     }
 }
 
@@ -39,14 +39,14 @@ void BudgetList::clear()
 void BudgetList::addRecord(const BudgetEntry& entry)
 {
     if (count() >= Capacity)
-        throw BudgetError(Message::WrongEntryWithDetail, QStringLiteral("- 500 records limit."));
+        throw PlannerError(Message::WrongEntryWithDetail, QStringLiteral("- 500 records limit."));
     appendRecord(annualRecord(entry, Message::WrongEntryWithDetail));
 }
 
 void BudgetList::appendRecord(const BudgetRecord& record)
 {
     if (count() >= Capacity)
-        throw BudgetError(Message::WrongEntryWithDetail, QStringLiteral("- 500 records limit."));
+        throw PlannerError(Message::WrongEntryWithDetail, QStringLiteral("- 500 records limit."));
     m_records.push_back(record);
     m_records.back().number = count();
 }
@@ -61,7 +61,7 @@ BudgetEntry BudgetList::recordEntry(int n) const
                            Money::fromDouble(stored.annualBudgeted.toDouble() / payments)};
     } catch (const ArithmeticFault&) {
         // Only a record read from a foreign file can have 0 payments a year.
-        throw BudgetError(Message::WrongEntry);
+        throw PlannerError(Message::WrongEntry);
     }
 }
 
@@ -101,7 +101,7 @@ void BudgetList::sortList(SortOrder order)
 void BudgetList::checkNumber(int n) const
 {
     if (n < 1 || n > count())
-        throw BudgetError(Message::RecordDoesNotExist);
+        throw PlannerError(Message::RecordDoesNotExist);
 }
 
 void BudgetList::renumber()

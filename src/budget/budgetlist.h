@@ -8,7 +8,7 @@
 // the sort's exchange order is part of the behaviour, because records with
 // equal keys stay wherever it leaves them. The worksheet calls, on every
 // change: add, replace or delete; then sortList on both lists; then
-// computeTotals. Refused operations throw BudgetError with the number of the
+// computeTotals. Refused operations throw PlannerError with the number of the
 // message to show and leave the list as it was.
 
 #include "budget/budgetrecord.h"

@@ -1,6 +1,6 @@
 #include "budget/budgettotals.h"
 
-#include "budget/budgeterror.h"
+#include "core/plannererror.h"
 #include "core/arithmeticfault.h"
 #include "core/messages.h"
 
@@ -21,7 +21,7 @@ BudgetTotals computeTotals(const BudgetList& incomeList, const BudgetList& expen
         totals.netBalance = totals.totalIncome - totals.totalExpenses;
         totals.netBalanceBudgeted = totals.totalIncomeBudgeted - totals.totalExpensesBudgeted;
     } catch (const ArithmeticFault&) {
-        throw BudgetError(Message::WrongEntry);
+        throw PlannerError(Message::WrongEntry);
     }
     return totals;
 }

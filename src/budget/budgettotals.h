@@ -16,7 +16,7 @@ struct BudgetTotals
     Money netBalanceBudgeted; // totalIncomeBudgeted - totalExpensesBudgeted
 };
 
-// Throws BudgetError (Message::WrongEntry) when a sum leaves the money range.
+// Throws PlannerError (Message::WrongEntry) when a sum leaves the money range.
 BudgetTotals computeTotals(const BudgetList& incomeList, const BudgetList& expenseList);
 
 } // namespace tallyvane

@@ -1,4 +1,4 @@
-#include "budget/budgeterror.h"
+#include "core/plannererror.h"
 #include "budget/budgetfile.h"
 #include "budget/budgettotals.h"
 #include "cli/budgetreport.h"
@@ -62,7 +62,7 @@ int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostre
     BudgetTotals totals;
     try {
         totals = computeTotals(incomeList, expenseList);
-    } catch (const BudgetError& error) {
+    } catch (const PlannerError& error) {
         return calculationFailed(err, error.messageNumber(), error.detail());
     }
 

@@ -71,7 +71,7 @@ Money termYears(int term, LoanKind kind)
     if (kind == LoanKind::Mortgage)
         return Money::fromWhole(term);
     if (term > LongestLoanMonths)
-        throw AmortizationError(Message::FortyYearsLimit);
+        throw PlannerError(Message::FortyYearsLimit);
     return Money::fromWhole(term) / Money::fromWhole(12);
 }
 
@@ -183,7 +183,7 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         const AmortizationResult result = AmortizationEngine().calculate(request.input);
         const MortgageReport report{request.input, result};
         writerFor(request.format, writeMortgageText, writeMortgageCsv, writeMortgageJson)(report, out);
-    } catch (const AmortizationError& error) {
+    } catch (const PlannerError& error) {
         return calculationFailed(err, error.messageNumber());
     }
     return ExitSuccess;

@@ -2,6 +2,7 @@
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
 #include "cli/savingsreport.h"
+#include "core/plannererror.h"
 #include "savings/growthengine.h"
 
 namespace tallyvane::cli {
@@ -78,11 +79,13 @@ int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostr
         return refuseCommandLine(err, "savings", error, Usage);
     }
 
-    const SavingsResult result = GrowthEngine().calculate(inputs);
-    if (!result.ok())
-        return calculationFailed(err, result.messageNumber());
-    const SavingsReport report{inputs, result};
-    writerFor(format, writeSavingsText, writeSavingsCsv, writeSavingsJson)(report, out);
+    try {
+        const SavingsResult result = GrowthEngine().calculate(inputs);
+        const SavingsReport report{inputs, result};
+        writerFor(format, writeSavingsText, writeSavingsCsv, writeSavingsJson)(report, out);
+    } catch (const PlannerError& error) {
+        return calculationFailed(err, error.messageNumber());
+    }
     return ExitSuccess;
 }
 

@@ -78,13 +78,11 @@ AmortizationResult calculateUnchecked(const AmortizationInput& input)
 AmortizationResult AmortizationEngine::calculate(const AmortizationInput& input) const
 {
     if (input.loanKind == LoanKind::Mortgage && input.termYears >= Money::fromWhole(41))
-        throw AmortizationError(Message::FortyYearsLimit);
+        throw PlannerError(Message::FortyYearsLimit);
     try {
         return calculateUnchecked(input);
     } catch (const ArithmeticFault&) {
-        throw AmortizationError(Message::WrongOrMissingEntry);
-    } catch (const std::out_of_range&) {
-        throw AmortizationError(Message::WrongOrMissingEntry);
+        throw PlannerError(Message::WrongOrMissingEntry);
     }
 }
 

@@ -13,10 +13,10 @@
 // residue left at the end is folded into the last row.
 //
 // A calculation either succeeds with a fresh result or throws
-// AmortizationError carrying the message to show; any arithmetic or range
-// fault inside it becomes Message::WrongOrMissingEntry.
+// PlannerError carrying the message to show; any arithmetic fault inside it
+// becomes Message::WrongOrMissingEntry.
 
-#include "mortgage/amortizationerror.h"
+#include "core/plannererror.h"
 #include "mortgage/amortizationinput.h"
 #include "mortgage/amortizationresult.h"
 

@@ -4,7 +4,7 @@
 #include "core/keyfilters.h"
 #include "core/messages.h"
 #include "core/sharedvalues.h"
-#include "mortgage/captionlabel.h"
+#include "shell/captionlabel.h"
 #include "shell/greenbox.h"
 #include "shell/uiservices.h"
 

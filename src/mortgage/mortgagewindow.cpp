@@ -11,27 +11,28 @@
 #include "mortgage/amortizationdisplay.h"
 #include "mortgage/amortizationengine.h"
 #include "mortgage/amortizationhandover.h"
-#include "mortgage/captionlabel.h"
 #include "mortgage/mortdatedialog.h"
 #include "mortgage/mortgagegridmodel.h"
+#include "mortgage/mortgageinputslots.h"
 #include "mortgage/mortirfdialog.h"
 #include "mortgage/mortprepaydialog.h"
 #include "mortgage/resulttablelayout.h"
+#include "shell/captionlabel.h"
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
 #include "shell/placement.h"
 #include "shell/plannerhost.h"
+#include "shell/plannerstyle.h"
+#include "shell/plannerwidgets.h"
 #include "shell/uiservices.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -39,138 +40,60 @@
 namespace tallyvane {
 namespace {
 
-constexpr int PrincipalSlot = 1;
-constexpr int RateSlot = 2;
-constexpr int TermSlot = 3;
-constexpr int InputSlots = 6;
 constexpr int GraphTableRows = 46;
 constexpr int GraphTableColumns = 7;
 constexpr int MortgageGraphSource = 4;
 constexpr int PrincipalWidth = 16;
 constexpr int TermWidth = 16;
 const Money OpeningRate = Money::fromRaw(101250); // 10.125 %
-const QColor PrepaymentsInForceColour(248, 0, 0);
 
-const FigureBoxLayout PrincipalBox{KeyFilterKind::Decimal,
-                                   PrincipalSlot,
-                                   QStringLiteral("####,,###.00"),
-                                   PrincipalWidth,
-                                   QString(),
-                                   false,
-                                   true,
-                                   false};
-const FigureBoxLayout RateBox{
-    KeyFilterKind::Decimal, RateSlot, QStringLiteral("###.000"), 14, QStringLiteral("%"), true, false, false};
+const FigureBoxLayout PrincipalBox{.filter = KeyFilterKind::Decimal,
+                                   .slot = MortgageSlot::Principal,
+                                   .format = QStringLiteral("####,,###.00"),
+                                   .width = PrincipalWidth,
+                                   .selectAllOnFocus = true};
+const FigureBoxLayout RateBox{.filter = KeyFilterKind::Decimal,
+                              .slot = MortgageSlot::Rate,
+                              .format = QStringLiteral("###.000"),
+                              .width = 14,
+                              .suffix = QStringLiteral("%"),
+                              .threeDecimals = true};
 // The term is stored by the window: a loan's months are kept as years.
 const FigureBoxLayout TermBox{
-    KeyFilterKind::WholeNumber, -1, QStringLiteral("###"), TermWidth, QString(), false, false, false};
+    .filter = KeyFilterKind::WholeNumber, .format = QStringLiteral("###"), .width = TermWidth};
 
-// The hourglass from the start of a calculation to its end, also after a failure.
-class BusyPointer
+template <typename Value>
+std::vector<ListEntry<Value>> entriesOf(const QStringList& texts,
+                                        std::optional<Value> (*meaning)(const QString&))
 {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-void runModally(QDialog& dialog)
-{
-    dialog.exec();
-}
-
-// Lists share the width of their column instead of growing to their longest entry.
-void fitList(QComboBox* list)
-{
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(6);
-    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    paintEntryGreen(list);
-}
-
-QComboBox* typedList(GreenBox* box, const QStringList& items, const QString& name, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setLineEdit(box);
-    // Typing follows the green box rules alone: no completion from the list,
-    // and a typed figure never becomes a list entry.
-    list->setCompleter(nullptr);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->addItems(items);
-    fitList(list);
-    return list;
-}
-
-QComboBox* choiceList(const QStringList& items, const QString& name, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->addItems(items);
-    fitList(list);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Button, palette.color(QPalette::Base));
-    list->setPalette(palette);
-    return list;
-}
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(name);
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
-// Captions are set a little smaller and quieter than the figures they name.
-CaptionLabel* caption(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* label = new CaptionLabel(text, parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 0.9);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x3c, 0x47, 0x54));
-    label->setPalette(palette);
-    return label;
+    std::vector<ListEntry<Value>> entries;
+    for (const QString& text : texts)
+        entries.push_back({text, meaning(text).value()});
+    return entries;
 }
 
 } // namespace
 
 MortgageCalc::MortgageCalc(SharedValues& values, UiServices& services, PlannerHost& host, QWidget* parent)
-    : QWidget(parent), m_values(values), m_services(services), m_host(host),
-      m_mode(mortgageWindowMode(loanKindFromShared(values.loanKind))), m_runDialog(runModally)
+    : PlannerWindow(values, services, host,
+                    {mortgageWindowMode(loanKindFromShared(values.loanKind)).frameCaption,
+                     mortgageWindowMode(loanKindFromShared(values.loanKind)).helpContext},
+                    parent),
+      m_mode(mortgageWindowMode(loanKindFromShared(values.loanKind)))
 {
     setObjectName(QStringLiteral("MortgageCalc"));
     setWindowTitle(m_mode.windowCaption);
-    setProperty("helpContext", m_mode.helpContext);
-    setAutoFillBackground(true);
-    m_host.setFrameTitle(m_mode.frameCaption);
 
-    m_values.resultTable.resize(ResultTableRows, ResultTableColumns);
-    m_values.graphTable.resize(GraphTableRows, GraphTableColumns);
-    m_values.inputValues.assign(InputSlots, Money());
+    values.resultTable.resize(ResultTableRows, ResultTableColumns);
+    values.graphTable.resize(GraphTableRows, GraphTableColumns);
+    sizeInputSlots(MortgageSlot::Count);
     buildInputs();
     buildResults();
     buildButtons();
     buildTable();
     layOut();
+    linkSuccessors();
     fillOpeningValues();
-}
-
-MortgageCalc::~MortgageCalc()
-{
-    // Boxes that lose the focus while the window is taken down must not
-    // reach it any more.
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
-}
-
-void MortgageCalc::setDialogRunner(DialogRunner runner)
-{
-    m_runDialog = std::move(runner);
 }
 
 QSize MortgageCalc::sizeHint() const
@@ -181,29 +104,31 @@ QSize MortgageCalc::sizeHint() const
             twipsToPixels(FrameStartHeightTwips - at.y(), logicalDpiY())};
 }
 
-Money& MortgageCalc::slot(int index)
-{
-    return m_values.inputValues.at(static_cast<std::size_t>(index));
-}
-
 void MortgageCalc::buildInputs()
 {
-    m_principal = new GreenBox(PrincipalBox, m_values, m_services, this);
-    m_principal->setObjectName(QStringLiteral("InPrincipal"));
-    connect(m_principal, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
+    const std::vector<GreenBox*> boxes = buildGreenBoxes({
+        {.name = QStringLiteral("InPrincipal"),
+         .layout = PrincipalBox,
+         .successor = QStringLiteral("InRate")},
+        {.name = QStringLiteral("InRate"),
+         .layout = RateBox,
+         .successor = QStringLiteral("InTerm"),
+         .listItems = {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "), QStringLiteral("9 "),
+                       QStringLiteral("10 ")}},
+        {.name = QStringLiteral("InTerm"),
+         .layout = TermBox,
+         .successor = QStringLiteral("Comperiod"),
+         .listItems = m_mode.termList},
+    });
+    m_principal = boxes[0];
+    m_rateBox = boxes[1];
+    m_termBox = boxes[2];
+    m_rate = findChild<QComboBox*>(QStringLiteral("InRate"));
+    m_term = findChild<QComboBox*>(QStringLiteral("InTerm"));
+    for (GreenBox* box : boxes)
+        connect(box, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
     connect(m_principal, &GreenBox::figureStored, this, &MortgageCalc::showPrincipal);
-
-    m_rateBox = new GreenBox(RateBox, m_values, m_services);
-    m_rate = typedList(m_rateBox,
-                       {QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
-                        QStringLiteral("9 "), QStringLiteral("10 ")},
-                       QStringLiteral("InRate"), this);
-    connect(m_rateBox, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
     connect(m_rate, &QComboBox::activated, this, &MortgageCalc::storeRateChoice);
-
-    m_termBox = new GreenBox(TermBox, m_values, m_services);
-    m_term = typedList(m_termBox, m_mode.termList, QStringLiteral("InTerm"), this);
-    connect(m_termBox, &GreenBox::typingStarted, this, &MortgageCalc::clearResults);
     connect(m_termBox, &GreenBox::figureStored, this, [this] {
         Money typed = Money::fromWhole(m_mode.termLimit + 1);
         try {
@@ -215,16 +140,14 @@ void MortgageCalc::buildInputs()
     });
     connect(m_term, &QComboBox::activated, this, &MortgageCalc::storeTermChoice);
 
-    m_compounding = choiceList(compoundingListTexts(), QStringLiteral("Comperiod"), this);
-    m_paymentKind = choiceList(paymentKindListTexts(), QStringLiteral("FreqPmt"), this);
+    m_compounding = choiceList(QStringLiteral("Comperiod"), this);
+    addListEntries(m_compounding, entriesOf(compoundingListTexts(), compoundingFromListText));
+    m_paymentKind = choiceList(QStringLiteral("FreqPmt"), this);
+    addListEntries(m_paymentKind, entriesOf(paymentKindListTexts(), paymentKindFromListText));
     for (QComboBox* list : {m_compounding, m_paymentKind})
         connect(list, &QComboBox::activated, this, &MortgageCalc::clearResults);
     for (QComboBox* list : {m_rate, m_term, m_compounding, m_paymentKind})
         list->installEventFilter(this);
-
-    m_principal->setSuccessor(m_rate);
-    m_rateBox->setSuccessor(m_term);
-    m_termBox->setSuccessor(m_compounding);
 
     m_allPayments = new QRadioButton(QStringLiteral("All "), this);
     m_allPayments->setObjectName(QStringLiteral("Option1"));
@@ -243,59 +166,50 @@ void MortgageCalc::buildInputs()
 
 void MortgageCalc::buildResults()
 {
-    const auto resultLabel = [this](const QString& name) {
-        auto* label = new QLabel(this);
-        label->setObjectName(name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setAutoFillBackground(true);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-        label->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("$9,999,999.99")) + 10);
+    const auto resultLabel = [this](const char* name) {
+        auto* label = new ResultLabel(QString::fromLatin1(name), this);
         m_resultLabels.push_back(label);
         return label;
     };
-    m_paymentsPerYear = resultLabel(QStringLiteral("NumPmtsYear"));
-    m_days = resultLabel(QStringLiteral("InDays"));
-    m_periodicRate = resultLabel(QStringLiteral("PeriodicR"));
-    m_payment = resultLabel(QStringLiteral("InMonthPI"));
-    m_increaseAmount = resultLabel(QStringLiteral("PPpercent"));
-    m_timeToFinal = resultLabel(QStringLiteral("EndMortYear"));
-    m_totalPaid = resultLabel(QStringLiteral("AllPayments"));
-    m_interestSavings = resultLabel(QStringLiteral("TotSavd"));
-    m_increaseCaption = caption(increaseCaption(0.0f), QStringLiteral("Label16"), this);
+    m_paymentsPerYear = resultLabel("NumPmtsYear");
+    m_days = resultLabel("InDays");
+    m_periodicRate = resultLabel("PeriodicR");
+    m_payment = resultLabel("InMonthPI");
+    m_increaseAmount = resultLabel("PPpercent");
+    m_timeToFinal = resultLabel("EndMortYear");
+    m_totalPaid = resultLabel("AllPayments");
+    m_interestSavings = resultLabel("TotSavd");
+    m_increaseCaption = plannerCaption(increaseCaption(0.0f), QStringLiteral("Label16"), this);
 }
 
 void MortgageCalc::buildButtons()
 {
-    m_calculate = button(QStringLiteral("&Calculate"), QStringLiteral("MCalc"), this);
+    const auto button = [this](const char* caption, const char* name, void (MortgageCalc::*action)()) {
+        QPushButton* pushButton = plannerButton(QString::fromUtf8(caption), QString::fromLatin1(name), this);
+        if (action)
+            connect(pushButton, &QPushButton::clicked, this, action);
+        return pushButton;
+    };
+    m_calculate = button("&Calculate", "MCalc", &MortgageCalc::calculate);
     QFont bold = m_calculate->font();
     bold.setBold(true);
     m_calculate->setFont(bold);
-    connect(m_calculate, &QPushButton::clicked, this, &MortgageCalc::calculate);
-    m_dateNumber = button(QStringLiteral("&View payment date"), QStringLiteral("MDateNumber"), this);
-    connect(m_dateNumber, &QPushButton::clicked, this, &MortgageCalc::toggleDates);
-    m_addPrePay = button(QStringLiteral("&Additional payments"), QStringLiteral("MAddPrePay"), this);
-    connect(m_addPrePay, &QPushButton::clicked, this, &MortgageCalc::editAdditionalPayments);
+    m_dateNumber = button("&View payment date", "MDateNumber", &MortgageCalc::toggleDates);
+    m_addPrePay = button("&Additional payments", "MAddPrePay", &MortgageCalc::editAdditionalPayments);
     m_prepaymentIndicator = new QLabel(this);
     m_prepaymentIndicator->setObjectName(QStringLiteral("AddPmtsOn"));
     m_prepaymentIndicator->setAutoFillBackground(true);
     m_prepaymentIndicator->setFixedWidth(8);
     m_prepaymentIndicator->setToolTip(QStringLiteral("Red while additional payments or an increase apply"));
     showPrepaymentIndicator();
-    m_showDays = button(QStringLiteral("&Days in year"), QStringLiteral("MShowIRF"), this);
-    connect(m_showDays, &QPushButton::clicked, this, &MortgageCalc::chooseDaysInYear);
+    m_showDays = button("&Days in year", "MShowIRF", &MortgageCalc::chooseDaysInYear);
     // Files and printing come with their own features; the buttons hold their place.
-    m_openFile = button(QStringLiteral("&Open File"), QStringLiteral("MLoadFile"), this);
-    m_saveFile = button(QStringLiteral("S&ave File"), QStringLiteral("MSaveFile"), this);
-    m_printer = button(QStringLiteral("To &Printer"), QStringLiteral("MPrinter"), this);
-    m_graph = button(QStringLiteral("&Show Graph"), QStringLiteral("MGraphs"), this);
-    connect(m_graph, &QPushButton::clicked, this, &MortgageCalc::showGraph);
-    m_help = button(QStringLiteral("Quick &Help"), QStringLiteral("MHelp"), this);
-    connect(m_help, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
-    m_exit = button(QStringLiteral("E&xit to Menu"), QStringLiteral("MExit"), this);
+    m_openFile = button("&Open File", "MLoadFile", nullptr);
+    m_saveFile = button("S&ave File", "MSaveFile", nullptr);
+    m_printer = button("To &Printer", "MPrinter", nullptr);
+    m_graph = button("&Show Graph", "MGraphs", &MortgageCalc::showGraph);
+    m_help = button("Quick &Help", "MHelp", &MortgageCalc::toggleQuickHelp);
+    m_exit = button("E&xit to Menu", "MExit", nullptr);
     connect(m_exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
 }
 
@@ -315,113 +229,80 @@ void MortgageCalc::buildTable()
     for (int column = MortgageGridModel::Interest; column < MortgageGridModel::ColumnCount; ++column)
         m_grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_grid->horizontalHeader()->setMinimumSectionSize(
-        figures.horizontalAdvance(QStringLiteral("$9,999,999.99")) + 8);
-
-    m_quickHelp = new QPlainTextEdit(this);
-    m_quickHelp->setObjectName(QStringLiteral("MTextBox"));
-    m_quickHelp->setReadOnly(true);
-    m_quickHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    m_quickHelp->installEventFilter(this);
-    m_quickHelp->hide();
+        figures.horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
 }
 
 void MortgageCalc::layOut()
 {
-    auto* inputs = new QGridLayout;
-    inputs->setHorizontalSpacing(8);
-    inputs->setVerticalSpacing(3);
-    const std::pair<CaptionLabel*, QWidget*> inputCards[] = {
-        {caption(m_mode.principalCaption, QStringLiteral("Label1"), this), m_principal},
-        {caption(m_mode.rateCaption, QStringLiteral("Label2"), this), m_rate},
-        {caption(m_mode.termCaption, QStringLiteral("Label3"), this), m_term},
-        {caption(QStringLiteral(" Interest compound           periods per year."), QStringLiteral("Label6"),
-                 this),
-         m_compounding},
-        {caption(QStringLiteral(" Frequency and type of     each payment."), QStringLiteral("Label10"), this),
-         m_paymentKind},
+    const auto caption = [this](const QString& text, const char* name) {
+        return plannerCaption(text, QString::fromLatin1(name), this);
     };
-    int column = 0;
-    for (const auto& [label, box] : inputCards) {
-        label->setBuddy(box);
-        inputs->addWidget(label, 0, column);
-        inputs->addWidget(box, 1, column);
-        inputs->setColumnStretch(column++, 1);
-    }
+    QGridLayout* inputs = captionedCards(
+        {
+            {caption(m_mode.principalCaption, "Label1"), m_principal},
+            {caption(m_mode.rateCaption, "Label2"), m_rate},
+            {caption(m_mode.termCaption, "Label3"), m_term},
+            {caption(QStringLiteral(" Interest compound           periods per year."), "Label6"),
+             m_compounding},
+            {caption(QStringLiteral(" Frequency and type of     each payment."), "Label10"), m_paymentKind},
+        },
+        5);
 
-    auto* results = new QGridLayout;
-    results->setHorizontalSpacing(8);
-    results->setVerticalSpacing(3);
-    const std::pair<CaptionLabel*, QLabel*> resultCards[] = {
-        {caption(QStringLiteral(" No. of payments   each year."), QStringLiteral("Label9"), this),
-         m_paymentsPerYear},
-        {caption(QStringLiteral(" Days          in year."), QStringLiteral("Label15"), this), m_days},
-        {caption(QStringLiteral(" Interest rate        factor."), QStringLiteral("Label14"), this),
-         m_periodicRate},
-        {caption(QStringLiteral(" Principal + Interest   payment."), QStringLiteral("Label4"), this),
-         m_payment},
-        {m_increaseCaption, m_increaseAmount},
-        {caption(m_mode.timeToFinalCaption, QStringLiteral("Label11"), this), m_timeToFinal},
-        {caption(m_mode.totalPaidCaption, QStringLiteral("Label8"), this), m_totalPaid},
-        {caption(QStringLiteral(" Total interest      savings."), QStringLiteral("Label5"), this),
-         m_interestSavings},
-    };
-    int card = 0;
-    for (const auto& [label, value] : resultCards) {
-        const int row = card / 4 * 2;
-        results->addWidget(label, row, card % 4);
-        results->addWidget(value, row + 1, card % 4);
-        results->setColumnStretch(card++ % 4, 1);
-    }
-    auto* viewCaption = caption(QStringLiteral(" Show payments."), QStringLiteral("Label12"), this);
-    results->addWidget(viewCaption, 0, 4);
+    QGridLayout* results = captionedCards(
+        {
+            {caption(QStringLiteral(" No. of payments   each year."), "Label9"), m_paymentsPerYear},
+            {caption(QStringLiteral(" Days          in year."), "Label15"), m_days},
+            {caption(QStringLiteral(" Interest rate        factor."), "Label14"), m_periodicRate},
+            {caption(QStringLiteral(" Principal + Interest   payment."), "Label4"), m_payment},
+            {m_increaseCaption, m_increaseAmount},
+            {caption(m_mode.timeToFinalCaption, "Label11"), m_timeToFinal},
+            {caption(m_mode.totalPaidCaption, "Label8"), m_totalPaid},
+            {caption(QStringLiteral(" Total interest      savings."), "Label5"), m_interestSavings},
+        },
+        4);
+    results->addWidget(caption(QStringLiteral(" Show payments."), "Label12"), 0, 4);
     results->addWidget(m_allPayments, 1, 4);
     results->addWidget(m_annualTotals, 2, 4, Qt::AlignTop);
 
-    auto* buttons = new QGridLayout;
-    buttons->setHorizontalSpacing(6);
-    buttons->setVerticalSpacing(4);
-    auto* prePay = new QHBoxLayout;
-    prePay->setSpacing(0);
-    prePay->addWidget(m_addPrePay, 1);
-    prePay->addWidget(m_prepaymentIndicator);
-    buttons->addWidget(m_calculate, 0, 0);
-    buttons->addWidget(m_dateNumber, 0, 1);
-    buttons->addLayout(prePay, 0, 2);
-    buttons->addWidget(m_showDays, 0, 3);
-    buttons->addWidget(m_help, 0, 4);
-    buttons->addWidget(m_openFile, 1, 0);
-    buttons->addWidget(m_saveFile, 1, 1);
-    buttons->addWidget(m_printer, 1, 2);
-    buttons->addWidget(m_graph, 1, 3);
-    buttons->addWidget(m_exit, 1, 4);
-    for (int buttonColumn = 0; buttonColumn < 5; ++buttonColumn)
-        buttons->setColumnStretch(buttonColumn, 1);
+    // The indicator sits flush against the button it belongs to.
+    auto* prePay = new QWidget(this);
+    auto* prePayRow = new QHBoxLayout(prePay);
+    prePayRow->setContentsMargins(0, 0, 0, 0);
+    prePayRow->setSpacing(0);
+    prePayRow->addWidget(m_addPrePay, 1);
+    prePayRow->addWidget(m_prepaymentIndicator);
+    QGridLayout* buttons = buttonGrid({
+        {m_calculate, m_dateNumber, prePay, m_showDays, m_help},
+        {m_openFile, m_saveFile, m_printer, m_graph, m_exit},
+    });
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(8);
+    layout->setContentsMargins(PlannerStyle::Margin, PlannerStyle::Margin, PlannerStyle::Margin,
+                               PlannerStyle::Margin);
+    layout->setSpacing(PlannerStyle::Spacing);
     layout->addLayout(inputs);
     layout->addLayout(results);
     layout->addWidget(m_grid, 1);
-    layout->addWidget(m_quickHelp, 1);
     layout->addLayout(buttons);
+    setUpQuickHelp(QStringLiteral("MTextBox"), m_help, m_grid, {m_printer, m_saveFile, m_graph}, m_principal);
 }
 
 void MortgageCalc::fillOpeningValues()
 {
-    slot(PrincipalSlot) = m_mode.principal;
-    slot(RateSlot) = OpeningRate;
-    slot(TermSlot) = m_mode.termYears;
-    m_principal->setText(QStringLiteral("   ") + m_values.currencySymbol + m_mode.principalText);
+    slot(MortgageSlot::Principal) = m_mode.principal;
+    slot(MortgageSlot::Rate) = OpeningRate;
+    slot(MortgageSlot::TermYears) = m_mode.termYears;
+    m_principal->setText(QStringLiteral("   ") + values().currencySymbol + m_mode.principalText);
     m_rate->setEditText(m_mode.rateText);
     m_term->setEditText(m_mode.termText);
-    m_values.plannerMode = static_cast<std::int16_t>(AmortizationView::AnnualTotals);
-    m_state.firstPaymentDate = m_values.todayText.isEmpty() ? todayShortText() : m_values.todayText;
+    values().plannerMode = static_cast<std::int16_t>(AmortizationView::AnnualTotals);
+    m_state.firstPaymentDate = values().todayText.isEmpty() ? todayShortText() : values().todayText;
 }
 
 void MortgageCalc::showPrincipal()
 {
-    const QString amount = m_values.currencySymbol + formatMoney(slot(PrincipalSlot), PrincipalBox.format);
+    const QString amount =
+        values().currencySymbol + formatMoney(slot(MortgageSlot::Principal), PrincipalBox.format);
     // Padded to the box's width but never cut, so no digit of a large amount is lost.
     m_principal->setText(amount.rightJustified(PrincipalWidth));
 }
@@ -430,10 +311,10 @@ void MortgageCalc::storeTerm(Money typed)
 {
     const Money limit = Money::fromWhole(m_mode.termLimit);
     if (typed > limit) {
-        m_services.showMessage(m_values, Message::FortyYearsLimit);
+        services().showMessage(values(), Message::FortyYearsLimit);
         typed = limit;
     }
-    slot(TermSlot) = m_mode.termInMonths ? typed / Money::fromWhole(12) : typed;
+    slot(MortgageSlot::TermYears) = m_mode.termInMonths ? typed / Money::fromWhole(12) : typed;
     showTerm(typed);
 }
 
@@ -444,7 +325,7 @@ void MortgageCalc::showTerm(Money typed)
 
 void MortgageCalc::storeRateChoice()
 {
-    slot(RateSlot) = readLeadingMoney(m_rate->currentText());
+    slot(MortgageSlot::Rate) = readLeadingMoney(m_rate->currentText());
     m_rateBox->showStoredValue();
     clearResults();
 }
@@ -469,16 +350,8 @@ bool MortgageCalc::eventFilter(QObject* watched, QEvent* event)
             return refuseListKey(m_paymentKind, event);
         if (watched == m_paymentKind)
             return refuseListKey(m_calculate, event);
-        if (watched == m_quickHelp) {
-            const int keyCode = entryKeyCode(static_cast<QKeyEvent*>(event));
-            if (keyCode == KeyEnter)
-                m_principal->setFocus(Qt::TabFocusReason);
-            else if (keyCode >= 0)
-                m_services.beep();
-            return keyCode >= 0;
-        }
     }
-    return QWidget::eventFilter(watched, event);
+    return PlannerWindow::eventFilter(watched, event);
 }
 
 // The lists take no typing: a choice is made from the list (arrow keys
@@ -492,43 +365,31 @@ bool MortgageCalc::refuseListKey(QWidget* successor, QEvent* event)
         successor->setFocus(Qt::TabFocusReason);
         return true;
     }
-    m_services.beep();
+    services().beep();
     clearResults();
     return true;
 }
 
 void MortgageCalc::clearResults()
 {
-    for (QLabel* label : m_resultLabels)
+    for (ResultLabel* label : m_resultLabels)
         label->clear();
     m_increaseCaption->setText(increaseCaption(0.0f));
     m_model->clearBody();
-    m_values.graphPointCount = 0;
-    if (m_quickHelpOpen)
-        showQuickHelp(false);
+    values().graphPointCount = 0;
+    closeQuickHelp();
 }
 
 void MortgageCalc::calculate()
 {
-    // Moving the focus stores a figure still being typed, also when the
-    // button is reached by its access key.
-    m_calculate->setFocus(Qt::OtherFocusReason);
-    std::int16_t failure = 0;
-    {
-        const BusyPointer busy;
+    const bool calculated = runOperation(m_calculate, [this] {
         clearResults();
-        try {
-            const AmortizationInput input = engineInput();
-            const AmortizationResult result = AmortizationEngine().calculate(input);
-            handOverResults(input, result, m_values);
-            showResult(result);
-        } catch (const AmortizationError& error) {
-            failure = error.messageNumber();
-        }
-    }
-    if (failure != 0)
-        m_services.showMessage(m_values, failure);
-    if (failure == Message::FortyYearsLimit)
+        const AmortizationInput input = engineInput();
+        const AmortizationResult result = AmortizationEngine().calculate(input);
+        handOverResults(input, result, values());
+        showResult(result);
+    });
+    if (!calculated && values().msgNumber == Message::FortyYearsLimit)
         storeTerm(Money::fromWhole(m_mode.termLimit));
 }
 
@@ -536,11 +397,11 @@ AmortizationInput MortgageCalc::engineInput() const
 {
     AmortizationInput input;
     input.loanKind = m_mode.loanKind;
-    input.principal = m_values.inputValues.at(PrincipalSlot);
-    input.annualRatePercent = m_values.inputValues.at(RateSlot);
-    input.termYears = m_values.inputValues.at(TermSlot);
-    input.compounding = compoundingFromListText(m_compounding->currentText()).value_or(Compounding::Monthly);
-    input.paymentKind = paymentKindFromListText(m_paymentKind->currentText()).value_or(PaymentKind::Monthly);
+    input.principal = slot(MortgageSlot::Principal);
+    input.annualRatePercent = slot(MortgageSlot::Rate);
+    input.termYears = slot(MortgageSlot::TermYears);
+    input.compounding = chosenEntry<Compounding>(m_compounding);
+    input.paymentKind = chosenEntry<PaymentKind>(m_paymentKind);
     input.daysInYearChoice = m_state.daysInYearChoice;
     input.paymentIncrease = m_state.paymentIncrease;
     input.additionalPayments = m_state.additionalPayments;
@@ -552,7 +413,7 @@ AmortizationInput MortgageCalc::engineInput() const
 
 void MortgageCalc::showResult(const AmortizationResult& result)
 {
-    const SummaryTexts texts = summaryTexts(result, m_state.paymentIncrease, m_values.currencySymbol);
+    const SummaryTexts texts = summaryTexts(result, m_state.paymentIncrease, values().currencySymbol);
     m_paymentsPerYear->setText(texts.paymentsPerYear);
     m_days->setText(texts.daysInYear);
     m_periodicRate->setText(texts.periodicRate);
@@ -562,7 +423,7 @@ void MortgageCalc::showResult(const AmortizationResult& result)
     m_timeToFinal->setText(texts.timeToFinal);
     m_totalPaid->setText(texts.totalPaid);
     m_interestSavings->setText(texts.interestSavings);
-    m_model->showResult(result, m_state.additionalCount, m_values.currencySymbol);
+    m_model->showResult(result, m_state.additionalCount, values().currencySymbol);
     m_grid->setCurrentCell(1, MortgageGridModel::Payment);
 }
 
@@ -573,7 +434,7 @@ AmortizationView MortgageCalc::chosenView() const
 
 void MortgageCalc::chooseView(AmortizationView view)
 {
-    m_values.plannerMode = static_cast<std::int16_t>(view);
+    values().plannerMode = static_cast<std::int16_t>(view);
     m_model->showHeadings(view, m_state.showDates);
     clearResults();
 }
@@ -586,23 +447,23 @@ void MortgageCalc::toggleDates()
                                             : QStringLiteral("&View payment date"));
     m_model->showHeadings(chosenView(), m_state.showDates);
     if (m_state.showDates) {
-        MortDateInput dialog(m_state, m_values, m_services, this);
-        m_runDialog(dialog);
+        MortDateInput dialog(m_state, values(), services(), this);
+        runDialog(dialog);
     }
 }
 
 void MortgageCalc::editAdditionalPayments()
 {
     clearResults();
-    MortPrePay dialog(m_state, slot(TermSlot), m_values, m_services, this);
-    m_runDialog(dialog);
+    MortPrePay dialog(m_state, slot(MortgageSlot::TermYears), values(), services(), this);
+    runDialog(dialog);
     showPrepaymentIndicator();
 }
 
 void MortgageCalc::chooseDaysInYear()
 {
-    MortIRFTable dialog(m_state, m_values, this);
-    m_runDialog(dialog);
+    MortIRFTable dialog(m_state, values(), this);
+    runDialog(dialog);
     clearResults();
 }
 
@@ -610,50 +471,25 @@ void MortgageCalc::showPrepaymentIndicator()
 {
     QPalette palette = m_prepaymentIndicator->palette();
     palette.setColor(QPalette::Window, prepaymentsInForce(m_state)
-                                           ? PrepaymentsInForceColour
+                                           ? PlannerStyle::IndicatorRed
                                            : QApplication::palette().color(QPalette::Button));
     m_prepaymentIndicator->setPalette(palette);
 }
 
 void MortgageCalc::toggleQuickHelp()
 {
-    if (m_quickHelpOpen)
+    if (isQuickHelpOpen())
         clearResults(); // which closes it
     else
-        showQuickHelp(true);
-}
-
-// The quick help takes the place of the table; printing, saving and the
-// graph wait until it is closed.
-void MortgageCalc::showQuickHelp(bool shown)
-{
-    m_quickHelpOpen = shown;
-    m_help->setText(shown ? QStringLiteral("Close &Help") : QStringLiteral("Quick &Help"));
-    for (QPushButton* needsResults : {m_printer, m_saveFile, m_graph})
-        needsResults->setEnabled(!shown);
-    m_grid->setVisible(!shown);
-    m_quickHelp->setPlainText(
-        shown ? QString(m_mode.quickHelp).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString());
-    m_quickHelp->setVisible(shown);
-    if (shown)
-        m_quickHelp->setFocus(Qt::OtherFocusReason);
+        openQuickHelp(m_mode.quickHelp);
 }
 
 void MortgageCalc::showGraph()
 {
-    if (m_values.graphPointCount == 0) {
-        m_services.showMessage(m_values, Message::NoDataToGraph);
+    if (!hasResults(Message::NoDataToGraph))
         return;
-    }
-    m_values.graphSource = MortgageGraphSource;
-    m_host.showGraph();
-}
-
-void MortgageCalc::exitToMenu()
-{
-    m_values.entryChanged = 0;
-    m_quickHelp->clear();
-    m_host.returnToMenu();
+    values().graphSource = MortgageGraphSource;
+    host().showGraph();
 }
 
 } // namespace tallyvane

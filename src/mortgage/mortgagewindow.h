@@ -11,49 +11,36 @@
 // Results on screen are valid from a Calculate until the next change of an
 // input, view or dialog choice, which clears them at once (clearResults). Its
 // three dialogs (additional payments, first payment date, days in the year)
-// change the MortgageWindowState the window keeps; every message goes
-// through UiServices.
+// change the MortgageWindowState the window keeps. The chores every planner
+// shares (operation guard, quick help, leaving) are PlannerWindow's.
 
 #include "mortgage/amortizationresult.h"
 #include "mortgage/mortgagewindowmode.h"
 #include "mortgage/mortgagewindowstate.h"
+#include "shell/plannerwindow.h"
 
-#include <QWidget>
-
-#include <functional>
 #include <vector>
 
 class QComboBox;
-class QDialog;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace tallyvane {
 
-struct SharedValues;
 class CaptionLabel;
-class GreenBox;
 class Grid;
 class MortgageGridModel;
-class PlannerHost;
-class UiServices;
+class ResultLabel;
 
-class MortgageCalc : public QWidget
+class MortgageCalc : public PlannerWindow
 {
     Q_OBJECT
 
 public:
-    // Shows a modal dialog and returns once it has closed.
-    using DialogRunner = std::function<void(QDialog& dialog)>;
-
     // Opens in the mode the menu left in SharedValues::loanKind.
     MortgageCalc(SharedValues& values, UiServices& services, PlannerHost& host, QWidget* parent = nullptr);
-    ~MortgageCalc() override;
 
-    // Tests answer the dialogs in place instead of running them modally.
-    void setDialogRunner(DialogRunner runner);
     const MortgageWindowState& state() const { return m_state; }
     QSize sizeHint() const override;
 
@@ -86,19 +73,10 @@ private:
     void chooseDaysInYear();
     void showPrepaymentIndicator();
     void toggleQuickHelp();
-    void showQuickHelp(bool shown);
     void showGraph();
-    void exitToMenu();
 
-    Money& slot(int index);
-
-    SharedValues& m_values;
-    UiServices& m_services;
-    PlannerHost& m_host;
     const MortgageWindowMode& m_mode;
     MortgageWindowState m_state;
-    DialogRunner m_runDialog;
-    bool m_quickHelpOpen = false;
 
     GreenBox* m_principal = nullptr;
     QComboBox* m_rate = nullptr;
@@ -110,16 +88,16 @@ private:
     QRadioButton* m_allPayments = nullptr;
     QRadioButton* m_annualTotals = nullptr;
 
-    std::vector<QLabel*> m_resultLabels;
-    QLabel* m_paymentsPerYear = nullptr;
-    QLabel* m_days = nullptr;
-    QLabel* m_periodicRate = nullptr;
-    QLabel* m_payment = nullptr;
+    std::vector<ResultLabel*> m_resultLabels;
+    ResultLabel* m_paymentsPerYear = nullptr;
+    ResultLabel* m_days = nullptr;
+    ResultLabel* m_periodicRate = nullptr;
+    ResultLabel* m_payment = nullptr;
     CaptionLabel* m_increaseCaption = nullptr;
-    QLabel* m_increaseAmount = nullptr;
-    QLabel* m_timeToFinal = nullptr;
-    QLabel* m_totalPaid = nullptr;
-    QLabel* m_interestSavings = nullptr;
+    ResultLabel* m_increaseAmount = nullptr;
+    ResultLabel* m_timeToFinal = nullptr;
+    ResultLabel* m_totalPaid = nullptr;
+    ResultLabel* m_interestSavings = nullptr;
 
     QPushButton* m_calculate = nullptr;
     QPushButton* m_dateNumber = nullptr;
@@ -135,7 +113,6 @@ private:
 
     MortgageGridModel* m_model = nullptr;
     Grid* m_grid = nullptr;
-    QPlainTextEdit* m_quickHelp = nullptr;
 };
 
 } // namespace tallyvane

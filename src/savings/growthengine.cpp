@@ -1,6 +1,8 @@
 #include "savings/growthengine.h"
 
 #include "core/arithmeticfault.h"
+#include "core/messages.h"
+#include "core/plannererror.h"
 #include "core/whole16.h"
 #include "savings/growthrates.h"
 
@@ -37,7 +39,7 @@ SavingsResult GrowthEngine::calculate(const SavingsInputs& inputs) const
     try {
         return project(inputs);
     } catch (const ArithmeticFault&) {
-        return SavingsResult::failed();
+        throw PlannerError(Message::WrongOrMissingEntry);
     }
 }
 

@@ -14,8 +14,8 @@
 //
 // Each calculation builds a fresh result, so nothing from an earlier, longer
 // plan lingers past the rows of the current one. Any arithmetic fault (money
-// out of range, an impossible rate, a term outside 0 to 40 years) gives a
-// failed result that carries the window's "wrong or missing entry" message.
+// out of range, an impossible rate, a term outside 0 to 40 years) throws
+// PlannerError with the "wrong or missing entry" message.
 
 #include "savings/savingsinputs.h"
 #include "savings/savingsresult.h"

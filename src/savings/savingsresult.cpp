@@ -7,26 +7,11 @@
 
 namespace tallyvane {
 
-SavingsResult SavingsResult::failed()
-{
-    return SavingsResult();
-}
-
 SavingsResult::SavingsResult(MoneyTable table, int periodRows, std::int16_t lastPeriod,
                              std::int16_t graphPointCount)
-    : m_ok(true), m_table(std::move(table)), m_periodRows(periodRows), m_lastPeriod(lastPeriod),
+    : m_table(std::move(table)), m_periodRows(periodRows), m_lastPeriod(lastPeriod),
       m_graphPointCount(graphPointCount)
 {
-}
-
-std::int16_t SavingsResult::messageNumber() const
-{
-    return m_ok ? 0 : Message::WrongOrMissingEntry;
-}
-
-QString SavingsResult::messageText() const
-{
-    return tallyvane::messageText(messageNumber());
 }
 
 QString SavingsResult::graphTitle() const
@@ -36,17 +21,17 @@ QString SavingsResult::graphTitle() const
 
 Money SavingsResult::totalInvested() const
 {
-    return m_ok ? m_table.at(totalsRow(), InvestedColumn) : Money();
+    return m_table.at(totalsRow(), InvestedColumn);
 }
 
 Money SavingsResult::growth() const
 {
-    return m_ok ? m_table.at(totalsRow(), InterestColumn) : Money();
+    return m_table.at(totalsRow(), InterestColumn);
 }
 
 Money SavingsResult::finalValue() const
 {
-    return m_ok ? m_table.at(totalsRow(), ValueColumn) : Money();
+    return m_table.at(totalsRow(), ValueColumn);
 }
 
 Money SavingsResult::yearEndValue(int year) const
@@ -57,8 +42,6 @@ Money SavingsResult::yearEndValue(int year) const
 void SavingsResult::handOver(SharedValues& values) const
 {
     values.graphPointCount = m_graphPointCount;
-    if (!m_ok)
-        return;
     values.resultTable = m_table;
     values.graphTitle = graphTitle();
 }

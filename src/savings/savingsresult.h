@@ -26,15 +26,7 @@ inline constexpr int YearEndColumn = 5;
 class SavingsResult
 {
 public:
-    // A calculation that faulted: no rows and nothing to graph or print.
-    static SavingsResult failed();
     SavingsResult(MoneyTable table, int periodRows, std::int16_t lastPeriod, std::int16_t graphPointCount);
-
-    bool ok() const { return m_ok; }
-    // The message for a calculation that faulted; 0 and an empty text when
-    // it succeeded.
-    std::int16_t messageNumber() const;
-    QString messageText() const;
 
     const MoneyTable& table() const { return m_table; }
     // L: the number of period rows, at least 1 even for a term of 0 years.
@@ -52,13 +44,10 @@ public:
     Money yearEndValue(int year) const;
 
     // Leaves the table, the point count and the title where the grid, the
-    // printout and the graph read them. A failed result only clears the count.
+    // printout and the graph read them.
     void handOver(SharedValues& values) const;
 
 private:
-    SavingsResult() = default;
-
-    bool m_ok = false;
     MoneyTable m_table;
     int m_periodRows = 0;
     std::int16_t m_lastPeriod = 0;

@@ -2,10 +2,13 @@
 
 #include "core/sharedvalues.h"
 #include "shell/placement.h"
+#include "shell/plannerstyle.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QShortcut>
 
 namespace tallyvane {
@@ -13,7 +16,9 @@ namespace tallyvane {
 FrameWindow::FrameWindow(SharedValues& values, QWidget* parent)
     : QMainWindow(parent), m_values(values), m_area(new QMdiArea(this))
 {
-    m_area->setBackground(QColor(236, 239, 243));
+    m_area->setBackground(PlannerStyle::FrameBackground);
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::ApplicationShortcut);
@@ -34,26 +39,27 @@ QMdiSubWindow* FrameWindow::addChild(QWidget* child)
 
 void FrameWindow::placeAtStart()
 {
-    move(0, 0);
-    resize(twipsToPixels(FrameStartWidthTwips, dotsPerInch()),
-           twipsToPixels(FrameStartHeightTwips, dotsPerInch()));
+    const QSize stated(twipsToPixels(FrameStartWidthTwips, dotsPerInch()),
+                       twipsToPixels(FrameStartHeightTwips, dotsPerInch()));
+    const QRect available = screen()->availableGeometry();
+    move(available.topLeft());
+    resize((available.size() * 0.8).expandedTo(stated).boundedTo(available.size()));
 }
 
 void FrameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_values.frameHeightMark = frameHeightMarkFor(pixelsToTwips(event->size().height(), dotsPerInch()));
-    moveActiveChild();
 }
 
-// The hidden menu is left where it is; it places itself when shown again.
-void FrameWindow::moveActiveChild()
+void FrameWindow::closeEvent(QCloseEvent* event)
 {
-    QMdiSubWindow* active = m_area->activeSubWindow();
-    if (!active || !active->isVisible())
-        return;
-    const QPoint target = isLargeFrame(m_values.frameHeightMark) ? QPoint(1200, 1000) : QPoint(-60, -30);
-    placeChild(active, target.x(), target.y(), dotsPerInch());
+    bool mayClose = true;
+    emit closeRequested(mayClose);
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void placeChild(QMdiSubWindow* child, int leftTwips, int topTwips, double dotsPerInch)

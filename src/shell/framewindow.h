@@ -2,7 +2,9 @@
 
 // The frame window holds every other window of the program as a child in its
 // document area. Its height decides FrameHeightMark, which every child reads to
-// place itself; on each resize the active child is moved by that rule.
+// place itself. It opens at least at its stated start size and, on a larger
+// screen, at most of the screen; the document area scrolls when the frame is
+// smaller than the open planner can be.
 
 #include <QMainWindow>
 
@@ -27,7 +29,9 @@ public:
     QMdiSubWindow* addChild(QWidget* child);
     QMdiArea* documentArea() const { return m_area; }
     double dotsPerInch() const;
-    // Moves the window to the frame's corner and gives it its start size.
+    // Moves the frame to the screen's corner and gives it its start size:
+    // the stated size or about 80 % of the available screen, whichever is
+    // larger, never larger than the screen.
     void placeAtStart();
 
 signals:
@@ -36,10 +40,13 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+signals:
+    // The frame's close box was used; `mayClose` is set false to keep it open.
+    void closeRequested(bool& mayClose);
 
 private:
-    void moveActiveChild();
-
     SharedValues& m_values;
     QMdiArea* m_area;
 };

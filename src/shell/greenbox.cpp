@@ -3,12 +3,14 @@
 #include "core/arithmeticfault.h"
 #include "core/keyfilters.h"
 #include "core/leadingnumber.h"
+#include "core/messages.h"
 #include "core/numberformat.h"
 #include "core/rightalign.h"
 #include "core/sharedvalues.h"
 #include "shell/uiservices.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace tallyvane {
 
@@ -47,6 +49,8 @@ GreenBox::GreenBox(const FigureBoxLayout& boxLayout, SharedValues& values, UiSer
 {
     paintEntryGreen(this);
     setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setDragEnabled(false);
     if (m_layout.filter != KeyFilterKind::Words)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -95,10 +99,30 @@ int GreenBox::filterKey(int keyCode)
     return KeyRefused;
 }
 
+namespace {
+
+// Every way of changing the text other than typing a key is refused (paste,
+// cut, undo, redo, word deletion), so the box never shows a figure other
+// than the one typed and stored. Moving, selecting and copying stay.
+bool changesTextWithoutTyping(const QKeyEvent* event)
+{
+    for (const auto key :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord, QKeySequence::DeleteCompleteLine})
+        if (event->matches(key))
+            return true;
+    if (event->key() == Qt::Key_Insert && event->modifiers() & Qt::ShiftModifier)
+        return true;
+    return event->modifiers() & Qt::ControlModifier &&
+           (event->key() == Qt::Key_Y || event->key() == Qt::Key_Z || event->key() == Qt::Key_K ||
+            event->key() == Qt::Key_U || event->key() == Qt::Key_H || event->key() == Qt::Key_D);
+}
+
+} // namespace
+
 void GreenBox::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::Paste) ||
-        (event->key() == Qt::Key_Insert && event->modifiers() & Qt::ShiftModifier))
+    if (changesTextWithoutTyping(event))
         return;
     const int keyCode = entryKeyCode(event);
     if (keyCode < 0) {
@@ -122,6 +146,21 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
+// A middle click would paste the primary selection.
+void GreenBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton)
+        return;
+    QLineEdit::mousePressEvent(event);
+}
+
+void GreenBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton)
+        return;
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 void GreenBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
@@ -134,9 +173,9 @@ void GreenBox::focusInEvent(QFocusEvent* event)
 
 void GreenBox::storeTypedFigure()
 {
-    const Money typed = readLeadingMoney(text());
+    // A box without a slot leaves reading its figure to its window.
     if (Money* stored = slotValue())
-        *stored = typed;
+        *stored = readLeadingMoney(text());
     if (m_layout.formatsOwnText)
         setText(rightAlign(formatText(text(), m_layout.format), m_layout.width));
     else
@@ -151,9 +190,11 @@ void GreenBox::focusOutEvent(QFocusEvent* event)
         try {
             storeTypedFigure();
         } catch (const ArithmeticFault&) {
-            // A figure too large for money keeps the value stored before.
-            m_services.beep();
+            // A figure too large for money keeps the value stored before,
+            // and the user is told rather than left to wonder.
+            m_values.entryChanged = 0;
             showStoredValue();
+            m_services.showMessage(m_values, Message::WrongOrMissingEntry);
         }
         m_values.entryChanged = 0;
         emit figureStored();

@@ -1,11 +1,14 @@
 #include "shell/navigator.h"
 
+#include "core/messages.h"
 #include "core/sharedvalues.h"
 #include "shell/framewindow.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
+#include "shell/plannerwindow.h"
 
-#include <QDialog>
+#include <QEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVariant>
@@ -14,7 +17,6 @@ namespace tallyvane {
 namespace {
 
 constexpr char ChildKindProperty[] = "tallyvaneChildKind";
-constexpr char HelpContextProperty[] = "helpContext";
 
 } // namespace
 
@@ -24,6 +26,38 @@ Navigator::Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu)
     connect(&m_menu, &MenuWindow::chosen, this, &Navigator::choose);
     connect(m_frame.documentArea(), &QMdiArea::subWindowActivated, this, &Navigator::placeActivated);
     connect(&m_frame, &FrameWindow::helpRequested, this, [this] { showHelp(activeHelpContext()); });
+    connect(&m_frame, &FrameWindow::closeRequested, this, [this](bool& mayClose) {
+        if (PlannerWindow* planner = openPlanner())
+            mayClose = planner->mayLeave();
+    });
+    m_frame.documentArea()->viewport()->installEventFilter(this);
+}
+
+bool Navigator::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == m_frame.documentArea()->viewport())
+        placeActivated(m_frame.documentArea()->activeSubWindow());
+    return QObject::eventFilter(watched, event);
+}
+
+void Navigator::registerFileKind(const QString& extension, MenuChoice choice)
+{
+    m_fileKinds[extension.toLower()] = choice;
+}
+
+void Navigator::openFile(const QString& path)
+{
+    const auto kind = m_fileKinds.find(QFileInfo(path).suffix().toLower());
+    if (kind != m_fileKinds.end()) {
+        choose(kind->second);
+        if (PlannerWindow* planner = openPlanner(); planner && planner->openFile(path))
+            return;
+        if (openPlanner())
+            returnToMenu();
+    }
+    m_values.msgNumber = Message::FileNotFound;
+    m_values.msgDetail.clear();
+    emit messageRequested();
 }
 
 void Navigator::registerPlanner(MenuChoice choice, ChildKind placement, PlannerFactory factory)
@@ -53,8 +87,19 @@ void Navigator::placeActivated(QMdiSubWindow* window)
     const QVariant kind = window->property(ChildKindProperty);
     if (!kind.isValid())
         return;
-    const QPoint at = childPositionTwips(static_cast<ChildKind>(kind.toInt()), m_values.frameHeightMark);
+    const auto childKind = static_cast<ChildKind>(kind.toInt());
+    const QPoint at = childPositionTwips(childKind, m_values.frameHeightMark);
     placeChild(window, at.x(), at.y(), m_frame.dotsPerInch());
+    if (childKind == ChildKind::Menu)
+        return;
+    // A planner fills the work area, with the margin it was placed at on the
+    // far sides too, and grows with the frame; below its smallest size the
+    // work area scrolls instead of cutting it.
+    const QPoint corner = window->pos();
+    const QSize area = m_frame.documentArea()->viewport()->size();
+    const auto span = [](int areaLength, int at) { return at > 0 ? areaLength - 2 * at : areaLength - at; };
+    window->resize(QSize(span(area.width(), corner.x()), span(area.height(), corner.y()))
+                       .expandedTo(window->minimumSizeHint()));
 }
 
 void Navigator::showMenu()
@@ -94,14 +139,7 @@ void Navigator::choose(MenuChoice choice)
     if (registration == m_planners.end() || m_planner)
         return;
     m_menuWindow->hide();
-    QWidget* planner = registration->second.factory(*this);
-    if (auto* dialog = qobject_cast<QDialog*>(planner)) {
-        dialog->exec();
-        delete dialog;
-        showMenu();
-        return;
-    }
-    m_planner = openChild(planner, registration->second.placement);
+    m_planner = openChild(registration->second.factory(*this), registration->second.placement);
 }
 
 HelpViewer* Navigator::helpViewer() const
@@ -109,18 +147,17 @@ HelpViewer* Navigator::helpViewer() const
     return m_help;
 }
 
-QWidget* Navigator::openPlanner() const
+PlannerWindow* Navigator::openPlanner() const
 {
-    return m_planner ? m_planner->widget() : nullptr;
+    return m_planner ? qobject_cast<PlannerWindow*>(m_planner->widget()) : nullptr;
 }
 
 int Navigator::activeHelpContext() const
 {
     for (const auto& window : {m_graph, m_planner}) {
         if (window && window->isVisible()) {
-            const QVariant context = window->widget()->property(HelpContextProperty);
-            if (context.isValid())
-                return context.toInt();
+            if (auto* planner = qobject_cast<PlannerWindow*>(window->widget()))
+                return planner->helpContext();
         }
     }
     return HelpContext::Menu;
@@ -141,11 +178,7 @@ void Navigator::returnToMenu()
     m_values.loanKind = 0;
     m_values.plannerMode = 0;
     m_values.graphSource = 0;
-    m_values.graphPointCount = 0;
     m_values.graphTitle.clear();
-    m_values.inputValues.clear();
-    m_values.resultTable.clear();
-    m_values.graphTable.clear();
     showMenu();
 }
 

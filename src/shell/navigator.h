@@ -22,8 +22,9 @@ namespace tallyvane {
 struct SharedValues;
 class FrameWindow;
 class HelpViewer;
+class PlannerWindow;
 
-using PlannerFactory = std::function<QWidget*(PlannerHost& host)>;
+using PlannerFactory = std::function<PlannerWindow*(PlannerHost& host)>;
 
 inline constexpr char MenuTitle[] = " Tallyvane Menu";
 
@@ -35,13 +36,19 @@ public:
     Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu);
 
     void registerPlanner(MenuChoice choice, ChildKind placement, PlannerFactory factory);
+    // Files whose name ends in `.extension` (any letter case) are opened by
+    // the planner of `choice`.
+    void registerFileKind(const QString& extension, MenuChoice choice);
     // The graph window, opened by a planner's Show Graph.
     void registerGraph(PlannerFactory factory);
     // Shows the menu inside the frame; the first step of start-up.
     void showMenu();
     void choose(MenuChoice choice);
+    // Opens the planner that owns the file's kind with the file loaded. A
+    // file it cannot read leaves the menu showing message 13.
+    void openFile(const QString& path);
 
-    QWidget* openPlanner() const;
+    PlannerWindow* openPlanner() const;
     HelpViewer* helpViewer() const;
     int activeHelpContext() const;
 
@@ -53,6 +60,8 @@ public:
 
 signals:
     void exitRequested();
+    // The message numbered in SharedValues::msgNumber is to be shown over the menu.
+    void messageRequested();
 
 private:
     struct Registration
@@ -63,6 +72,7 @@ private:
 
     QMdiSubWindow* openChild(QWidget* child, ChildKind placement);
     void placeActivated(QMdiSubWindow* window);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     SharedValues& m_values;
     FrameWindow& m_frame;
@@ -72,6 +82,7 @@ private:
     QPointer<QMdiSubWindow> m_graph;
     QPointer<HelpViewer> m_help;
     std::map<MenuChoice, Registration> m_planners;
+    std::map<QString, MenuChoice> m_fileKinds; // by lower-case extension
     PlannerFactory m_graphFactory;
 };
 

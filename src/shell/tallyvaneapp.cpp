@@ -5,14 +5,30 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSettings>
 
 namespace tallyvane {
+namespace {
+
+constexpr char FrameGeometryKey[] = "frame/geometry";
+
+} // namespace
 
 TallyvaneApp::TallyvaneApp(QString programDirectory)
-    : m_programDirectory(std::move(programDirectory)), m_frame(m_values), m_services(&m_frame),
+    : m_programDirectory(std::move(programDirectory)), m_frame(m_values),
       m_navigator(m_values, m_frame, m_menu)
 {
+    m_services.setFrame(&m_frame);
+    QCoreApplication::instance()->installEventFilter(&m_enterPressesButton);
     QObject::connect(&m_navigator, &Navigator::exitRequested, &m_frame, [] { QCoreApplication::exit(0); });
+    QObject::connect(&m_navigator, &Navigator::messageRequested, &m_frame,
+                     [this] { m_services.showMessage(m_values); });
+}
+
+TallyvaneApp::~TallyvaneApp()
+{
+    if (m_remembersGeometry)
+        QSettings().setValue(QString::fromLatin1(FrameGeometryKey), m_frame.saveGeometry());
 }
 
 void TallyvaneApp::start()
@@ -20,6 +36,8 @@ void TallyvaneApp::start()
     m_navigator.setFrameTitle(QString::fromLatin1(MenuTitle));
     m_navigator.showMenu();
     m_frame.placeAtStart();
+    if (m_remembersGeometry)
+        m_frame.restoreGeometry(QSettings().value(QString::fromLatin1(FrameGeometryKey)).toByteArray());
     m_frame.show();
     QDir::setCurrent(m_programDirectory); // a failure leaves the directory as it was
     readSettingsFile(QString::fromLatin1(SettingsFileName), m_values);

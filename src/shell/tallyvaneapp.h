@@ -8,6 +8,7 @@
 
 #include "core/sharedvalues.h"
 #include "shell/desktopservices.h"
+#include "shell/enterpressesbutton.h"
 #include "shell/framewindow.h"
 #include "shell/menuwindow.h"
 #include "shell/navigator.h"
@@ -19,7 +20,11 @@ class TallyvaneApp
 public:
     // `programDirectory` is where the settings, help and sample files live.
     explicit TallyvaneApp(QString programDirectory);
+    ~TallyvaneApp();
 
+    // The frame comes back at the size and place it was left at (kept with
+    // QSettings); tests leave this off so that no run depends on another.
+    void setRemembersGeometry(bool remembers) { m_remembersGeometry = remembers; }
     void start();
 
     SharedValues& values() { return m_values; }
@@ -29,15 +34,16 @@ public:
     Navigator& navigator() { return m_navigator; }
 
 private:
+    // Members are destroyed in reverse order: the windows go first, while the
+    // values and services they call on the way out still exist.
     QString m_programDirectory;
+    bool m_remembersGeometry = false;
     SharedValues m_values;
-    FrameWindow m_frame;
     DesktopServices m_services;
+    FrameWindow m_frame;
     MenuWindow m_menu;
     Navigator m_navigator;
+    EnterPressesButton m_enterPressesButton;
 };
-
-// Registers every planner that exists with the navigator.
-void registerPlanners(TallyvaneApp& app);
 
 } // namespace tallyvane

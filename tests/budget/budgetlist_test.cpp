@@ -1,4 +1,4 @@
-#include "budget/budgeterror.h"
+#include "core/plannererror.h"
 #include "budget/budgetfile.h"
 #include "budget/budgetlist.h"
 #include "budget/budgettotals.h"
@@ -59,7 +59,7 @@ TEST(BudgetListTest, RefusesAFiveHundredAndFirstRecord)
     try {
         list.addRecord(entry("One too many", "1"));
         FAIL();
-    } catch (const BudgetError& error) {
+    } catch (const PlannerError& error) {
         EXPECT_EQ(error.messageNumber(), Message::WrongEntryWithDetail);
     }
     EXPECT_EQ(list.count(), 500);
@@ -86,7 +86,7 @@ TEST_P(BudgetRefusalTest, ShowsItsMessageAndChangesNothing)
     try {
         GetParam().operation(list);
         ADD_FAILURE() << "not refused";
-    } catch (const BudgetError& error) {
+    } catch (const PlannerError& error) {
         EXPECT_EQ(error.messageNumber(), GetParam().message);
     }
     EXPECT_EQ(budgetFileContent(list, BudgetList()), before);
@@ -202,7 +202,7 @@ TEST(BudgetTotalsTest, SumsBothListsAndTheirDifferences)
 
     income.addRecord(entry("Huge", huge));
     income.addRecord(entry("Huge", huge));
-    EXPECT_THROW(computeTotals(income, expenses), BudgetError);
+    EXPECT_THROW(computeTotals(income, expenses), PlannerError);
 }
 
 } // namespace

@@ -179,7 +179,7 @@ TEST_P(FailedCalculation, ReportsTheMessage)
     try {
         AmortizationEngine().calculate(GetParam().input);
         FAIL() << "the calculation should have failed";
-    } catch (const AmortizationError& error) {
+    } catch (const PlannerError& error) {
         EXPECT_EQ(error.messageNumber(), GetParam().messageNumber);
     }
 }

@@ -2,6 +2,7 @@
 #include "printers.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
+#include "app/planners.h"
 #include "shell/tallyvaneapp.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
 #include "shell/navigator.h"
+#include "shell/plannerwindow.h"
 #include "shell/tallyvaneapp.h"
 
 #include <QDir>
@@ -19,6 +20,15 @@
 using namespace tallyvane;
 
 namespace {
+
+class BarePlanner : public PlannerWindow
+{
+public:
+    BarePlanner(SharedValues& values, UiServices& services, PlannerHost& host)
+        : PlannerWindow(values, services, host, {QStringLiteral(" Mortgage Tables"), HelpContext::Mortgage})
+    {
+    }
+};
 
 class StartupTest : public ::testing::Test
 {
@@ -54,7 +64,8 @@ TEST_F(StartupTest, WithoutSettingsTheMenuShowsNoNameAndDefaultsApply)
     EXPECT_EQ(app.values().pageLines, DefaultPageLines);
     EXPECT_FALSE(app.menu().nameLabel()->isVisible());
     EXPECT_FALSE(app.values().todayText.isEmpty());
-    EXPECT_EQ(app.values().frameHeightMark, SmallFrameMark);
+    EXPECT_EQ(app.values().frameHeightMark,
+              frameHeightMarkFor(pixelsToTwips(app.frame().height(), app.frame().dotsPerInch())));
 }
 
 TEST_F(StartupTest, SettingsFileGivesSymbolFontAndName)
@@ -127,10 +138,7 @@ TEST_F(StartupTest, PlannerReplacesTheMenuUntilItReturns)
     PlannerHost* host = nullptr;
     app.navigator().registerPlanner(MenuChoice::Mortgage, ChildKind::MortgagePlanner, [&](PlannerHost& h) {
         host = &h;
-        auto* planner = new QWidget;
-        planner->setProperty("helpContext", HelpContext::Mortgage);
-        h.setFrameTitle(" Mortgage Tables");
-        return planner;
+        return new BarePlanner(app.values(), app.services(), h);
     });
     app.start();
 

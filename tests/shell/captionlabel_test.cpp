@@ -1,4 +1,4 @@
-#include "mortgage/captionlabel.h"
+#include "shell/captionlabel.h"
 #include "printers.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "mortgage/captionlabel.h"
+#include "shell/captionlabel.h"
 
 #include <QPainter>
 #include <QRegularExpression>

@@ -1,0 +1,27 @@
+#include "app/planners.h"
+#include "shell/tallyvaneapp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tallyvane"));
+    QApplication::setApplicationName(QStringLiteral("Tallyvane"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // A file named on the command line (as a file manager passes it) is read
+    // relative to where the program was started, before start-up moves to the
+    // program's own folder.
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString file = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
+
+    tallyvane::TallyvaneApp app(QCoreApplication::applicationDirPath());
+    tallyvane::registerPlanners(app);
+    app.setRemembersGeometry(true);
+    app.start();
+    if (!file.isEmpty())
+        app.navigator().openFile(file);
+    return QApplication::exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace tallyvane {
+
+class TallyvaneApp;
+
+// Registers every planner that exists, and the file kinds each one opens,
+// with the navigator.
+void registerPlanners(TallyvaneApp& app);
+
+} // namespace tallyvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+namespace tallyvane {
+
+// The hourglass from the start of a long operation to its end, also when the
+// operation fails.
+class BusyPointer
+{
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace tallyvane

@@ -1,0 +1,222 @@
+#include "shell/plannerwindow.h"
+
+#include "core/keyfilters.h"
+#include "core/money.h"
+#include "core/plannererror.h"
+#include "core/sharedvalues.h"
+#include "shell/busypointer.h"
+#include "shell/greenbox.h"
+#include "shell/plannerhost.h"
+#include "shell/plannerwidgets.h"
+#include "shell/uiservices.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tallyvane {
+namespace {
+
+void runModally(QDialog& dialog)
+{
+    dialog.exec();
+}
+
+} // namespace
+
+PlannerWindow::PlannerWindow(SharedValues& values, UiServices& services, PlannerHost& host,
+                             PlannerIdentity identity, QWidget* parent)
+    : QWidget(parent), m_values(values), m_services(services), m_host(host), m_identity(std::move(identity)),
+      m_runDialog(runModally)
+{
+    setAutoFillBackground(true);
+    setWindowTitle(m_identity.frameTitle.trimmed());
+    m_host.setFrameTitle(m_identity.frameTitle);
+}
+
+PlannerWindow::~PlannerWindow()
+{
+    // The planner's own part is already gone: no box may reach it any more,
+    // not even the one whose figure is stored as it loses the focus now.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    if (QWidget* focused = focusWidget(); focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+void PlannerWindow::setDialogRunner(DialogRunner runner)
+{
+    m_runDialog = std::move(runner);
+}
+
+bool PlannerWindow::openFile(const QString&)
+{
+    return false;
+}
+
+bool PlannerWindow::mayLeave()
+{
+    return true;
+}
+
+void PlannerWindow::sizeInputSlots(int count)
+{
+    m_values.inputValues.assign(static_cast<std::size_t>(count), Money());
+}
+
+Money& PlannerWindow::slot(int index) const
+{
+    return m_values.inputValues.at(static_cast<std::size_t>(index));
+}
+
+std::vector<GreenBox*> PlannerWindow::buildGreenBoxes(const std::vector<GreenBoxSpec>& specs)
+{
+    std::vector<GreenBox*> boxes;
+    for (const GreenBoxSpec& spec : specs) {
+        auto* box = new GreenBox(spec.layout, m_values, m_services, this);
+        if (spec.listItems.isEmpty())
+            box->setObjectName(spec.name);
+        else
+            typedList(box, spec.listItems, spec.name, this);
+        m_successors.emplace_back(box, spec.successor);
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
+void PlannerWindow::linkSuccessors()
+{
+    for (const auto& [box, name] : m_successors)
+        box->setSuccessor(findChild<QWidget*>(name));
+    m_successors.clear();
+}
+
+void PlannerWindow::runDialog(QDialog& dialog)
+{
+    m_runDialog(dialog);
+}
+
+bool PlannerWindow::runOperation(QWidget* committer, const std::function<void()>& operation)
+{
+    // Moving the focus stores a figure still being typed, also when the
+    // operation's button is reached by its access key.
+    if (committer)
+        committer->setFocus(Qt::OtherFocusReason);
+    std::int16_t refusal = 0;
+    QString detail;
+    {
+        const BusyPointer busy;
+        try {
+            operation();
+        } catch (const PlannerError& error) {
+            refusal = error.messageNumber();
+            detail = error.detail();
+        }
+    }
+    if (refusal == 0)
+        return true;
+    m_values.msgNumber = refusal;
+    m_values.msgDetail = detail;
+    m_services.showMessage(m_values);
+    return false;
+}
+
+bool PlannerWindow::hasResults(int messageNumber)
+{
+    if (m_values.graphPointCount != 0)
+        return true;
+    m_services.showMessage(m_values, messageNumber);
+    return false;
+}
+
+void PlannerWindow::setUpQuickHelp(const QString& name, QPushButton* toggle, QWidget* replaced,
+                                   std::vector<QWidget*> waiting, QWidget* focusAfter)
+{
+    m_quickHelpToggle = toggle;
+    m_quickHelpReplaces = replaced;
+    m_focusAfterHelp = focusAfter;
+    m_waitingForHelp.assign(waiting.begin(), waiting.end());
+    m_quickHelp = new QPlainTextEdit(this);
+    m_quickHelp->setObjectName(name);
+    m_quickHelp->setReadOnly(true);
+    m_quickHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    m_quickHelp->installEventFilter(this);
+    m_quickHelp->hide();
+    if (auto* layout = replaced->parentWidget()->layout()) {
+        const int at = layout->indexOf(replaced);
+        if (auto* box = qobject_cast<QBoxLayout*>(layout); box && at >= 0)
+            box->insertWidget(at + 1, m_quickHelp, 1);
+    }
+}
+
+void PlannerWindow::openQuickHelp(const QString& text)
+{
+    m_quickHelpOpen = true;
+    m_quickHelpToggle->setText(QStringLiteral("Close &Help"));
+    for (const auto& waiting : m_waitingForHelp)
+        if (waiting)
+            waiting->setEnabled(false);
+    m_quickHelpReplaces->hide();
+    m_quickHelp->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_quickHelp->show();
+    m_quickHelp->setFocus(Qt::OtherFocusReason);
+}
+
+void PlannerWindow::closeQuickHelp()
+{
+    if (!m_quickHelp)
+        return;
+    m_quickHelpOpen = false;
+    m_quickHelpToggle->setText(QStringLiteral("Quick &Help"));
+    for (const auto& waiting : m_waitingForHelp)
+        if (waiting)
+            waiting->setEnabled(true);
+    m_quickHelp->clear();
+    m_quickHelp->hide();
+    m_quickHelpReplaces->show();
+}
+
+void PlannerWindow::exitToMenu()
+{
+    if (!mayLeave())
+        return;
+    m_leaving = true;
+    m_values.entryChanged = 0;
+    m_host.returnToMenu();
+}
+
+void PlannerWindow::closeEvent(QCloseEvent* event)
+{
+    // A close that does not come from the exit button (the frame closing)
+    // asks the same question first.
+    if (!m_leaving && !mayLeave()) {
+        event->ignore();
+        return;
+    }
+    m_leaving = true;
+    closeQuickHelp();
+    m_values.inputValues.clear();
+    m_values.resultTable.clear();
+    m_values.graphTable.clear();
+    m_values.graphPointCount = 0;
+    event->accept();
+}
+
+bool PlannerWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_quickHelp && event->type() == QEvent::KeyPress) {
+        const int keyCode = entryKeyCode(static_cast<QKeyEvent*>(event));
+        if (keyCode == KeyEnter && m_focusAfterHelp)
+            m_focusAfterHelp->setFocus(Qt::TabFocusReason);
+        else if (keyCode >= 0)
+            m_services.beep();
+        return keyCode >= 0;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tallyvane

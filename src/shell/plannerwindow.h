@@ -1,0 +1,135 @@
+#pragma once
+
+// PlannerWindow is the base of every planner window. A planner declares what
+// it is (frame title, help topic), builds its boxes, lists, buttons and grid
+// from the shell's pieces, and leaves the chores every planner repeats to
+// this base:
+// - sizing the input slots and result tables it works with, and releasing
+//   them when it closes;
+// - the operation guard: the box being typed in is committed first, the
+//   pointer shows busy, and a refusal raised by an engine (PlannerError) is
+//   shown as its numbered message once the pointer is back;
+// - the quick help that takes the place of the results;
+// - refusing to graph, print or save without results;
+// - leaving for the menu, by its exit button or by the frame's close
+//   request, after the planner's own unsaved-data question;
+// - a teardown in which no box calls into the half-destroyed window.
+//
+// Every dialog a planner opens goes through runDialog, so tests answer them
+// in place.
+
+#include "shell/figureboxlayout.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QDialog;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tallyvane {
+
+struct SharedValues;
+class GreenBox;
+class Money;
+class PlannerHost;
+class UiServices;
+
+struct PlannerIdentity
+{
+    QString frameTitle;
+    int helpContext = 0;
+};
+
+// One row of a planner's table of green boxes.
+struct GreenBoxSpec
+{
+    QString name;
+    FigureBoxLayout layout;
+    QString successor; // object name of the control Enter moves to
+    // Common figures offered in a drop-down list; the list takes the name.
+    QStringList listItems = {};
+};
+
+class PlannerWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows a modal dialog and returns once it has closed.
+    using DialogRunner = std::function<void(QDialog& dialog)>;
+
+    ~PlannerWindow() override;
+
+    int helpContext() const { return m_identity.helpContext; }
+    void setDialogRunner(DialogRunner runner);
+    // Opens a file of this planner's kind as its Open button would, without
+    // asking for a name. False when it cannot be read; then nothing changed.
+    virtual bool openFile(const QString& path);
+    // Asks what leaving needs asked (unsaved work); false keeps the planner open.
+    virtual bool mayLeave();
+
+protected:
+    PlannerWindow(SharedValues& values, UiServices& services, PlannerHost& host, PlannerIdentity identity,
+                  QWidget* parent = nullptr);
+
+    SharedValues& values() const { return m_values; }
+    UiServices& services() const { return m_services; }
+    PlannerHost& host() const { return m_host; }
+
+    // Slots 0 to count - 1 of InputValues, all zero.
+    void sizeInputSlots(int count);
+    Money& slot(int index) const;
+
+    // Builds the green boxes of the table in order; Enter in each moves to
+    // the control its row names, once linkSuccessors has run.
+    std::vector<GreenBox*> buildGreenBoxes(const std::vector<GreenBoxSpec>& specs);
+    void linkSuccessors();
+
+    void runDialog(QDialog& dialog);
+
+    // Runs one user operation: `committer` takes the focus so the figure being
+    // typed is stored, the pointer shows busy, and a PlannerError is shown as
+    // its message. False when the operation was refused.
+    bool runOperation(QWidget* committer, const std::function<void()>& operation);
+    // True when there are results; otherwise shows `messageNumber` (nothing
+    // to graph, print or save).
+    bool hasResults(int messageNumber);
+
+    // The quick help replaces `replaced` while open, and the buttons of
+    // `waiting` stay disabled until it closes. Enter in the help moves the
+    // focus to `focusAfter`; any other key beeps.
+    void setUpQuickHelp(const QString& name, QPushButton* toggle, QWidget* replaced,
+                        std::vector<QWidget*> waiting, QWidget* focusAfter);
+    void openQuickHelp(const QString& text);
+    void closeQuickHelp();
+    bool isQuickHelpOpen() const { return m_quickHelpOpen; }
+
+    // Leaves for the menu after mayLeave agrees.
+    void exitToMenu();
+
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SharedValues& m_values;
+    UiServices& m_services;
+    PlannerHost& m_host;
+    PlannerIdentity m_identity;
+    DialogRunner m_runDialog;
+    std::vector<std::pair<GreenBox*, QString>> m_successors;
+
+    QPointer<QPushButton> m_quickHelpToggle;
+    QPlainTextEdit* m_quickHelp = nullptr;
+    QPointer<QWidget> m_quickHelpReplaces;
+    QPointer<QWidget> m_focusAfterHelp;
+    std::vector<QPointer<QWidget>> m_waitingForHelp;
+    bool m_quickHelpOpen = false;
+    bool m_leaving = false;
+};
+
+} // namespace tallyvane
