@@ -2,10 +2,15 @@
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
 #include "cli/mortgagereport.h"
+#include "core/dates.h"
+#include "core/fieldreader.h"
 #include "core/messages.h"
 #include "mortgage/amortizationengine.h"
+#include "mortgage/mortgagefile.h"
 
 #include <QDate>
+
+#include <algorithm>
 
 namespace tallyvane::cli {
 namespace {
@@ -20,6 +25,12 @@ const QStringList paymentNames{QStringLiteral("monthly"),      QStringLiteral("s
 const QStringList daysNames{QStringLiteral("365.25"), QStringLiteral("365"), QStringLiteral("364"),
                             QStringLiteral("363")};
 const QStringList viewNames{QStringLiteral("all"), QStringLiteral("annual")};
+const QStringList KnownOptions{
+    QStringLiteral("open"),     QStringLiteral("principal"),   QStringLiteral("rate"),
+    QStringLiteral("term"),     QStringLiteral("compounding"), QStringLiteral("payment"),
+    QStringLiteral("days"),     QStringLiteral("view"),        QStringLiteral("first-date"),
+    QStringLiteral("increase"), QStringLiteral("extra"),       QStringLiteral("save"),
+    QStringLiteral("format")};
 
 constexpr int LongestLoanMonths = 480;
 constexpr int MaxIncreasePercent = 100;
@@ -35,6 +46,10 @@ std::string usage(LoanKind kind)
     return std::string("Usage: tallyvane-calc ") + commandName(kind) + " [OPTIONS]\n\n" +
            (mortgage ? "Amortization table of a mortgage, term in years.\n\n"
                      : "Amortization table of a personal loan, term in months.\n\n") +
+           "Values in parentheses are used when neither the option nor a file gives one.\n\n" +
+           "  --open FILE                     start from a saved .UMD or .ULD file; its own\n"
+           "                                  kind (mortgage or loan) is used, and every\n"
+           "                                  option below given as well overrides its value\n" +
            (mortgage ? "  --principal AMOUNT              amount borrowed (100000)\n"
                      : "  --principal AMOUNT              amount borrowed (20000)\n") +
            "  --rate PERCENT                  annual interest rate (10.125)\n" +
@@ -48,15 +63,15 @@ std::string usage(LoanKind kind)
            "  --first-date YYYY-MM-DD         date of the first payment; rows then show dates\n"
            "  --increase PERCENT              raise every payment by 0 to 100 percent (0)\n"
            "  --extra YEAR=AMOUNT             additional payment at the start of a year;\n"
-           "                                  repeatable\n"
+           "                                  repeatable; an amount of 0 removes one\n"
+           "  --save FILE                     save these inputs to FILE, then show the table\n"
            "  --format text|csv|json          (text)\n";
 }
 
 // The term as typed: whole years for a mortgage, whole months for a loan.
-int readTerm(const CommandOptions& options, LoanKind kind)
+int readTerm(const CommandOptions& options)
 {
-    const QString fallback = kind == LoanKind::Mortgage ? QStringLiteral("25") : QStringLiteral("48");
-    const QString text = options.value(QStringLiteral("term")).value_or(fallback);
+    const QString text = options.value(QStringLiteral("term")).value_or(QString());
     bool valid = false;
     const int term = text.toInt(&valid);
     if (!valid || term < 0 || text.startsWith(u'+'))
@@ -84,9 +99,17 @@ float readIncrease(const CommandOptions& options)
     return static_cast<float>(percent.toDouble() / 100.0);
 }
 
-void readExtras(const CommandOptions& options, AdditionalPaymentTable& table)
+// Each year given replaces that year's amount. The rows a saved file keeps
+// then reach as far as the payments dialog would show them for the term, and
+// at least to the last year given.
+void applyExtras(const CommandOptions& options, MortgageWindowState& choices, Money termYears)
 {
-    for (const QString& extra : options.values(QStringLiteral("extra"))) {
+    const QStringList extras = options.values(QStringLiteral("extra"));
+    if (extras.isEmpty())
+        return;
+    const Money longestTerm = Money::fromWhole(AdditionalPaymentTable::LastYear);
+    int yearRows = std::max<int>(choices.yearRows, yearRowsFor(std::clamp(termYears, Money(), longestTerm)));
+    for (const QString& extra : extras) {
         const qsizetype equals = extra.indexOf(u'=');
         const QString yearText = extra.left(equals);
         const QString amountText = extra.mid(equals + 1);
@@ -103,8 +126,11 @@ void readExtras(const CommandOptions& options, AdditionalPaymentTable& table)
             throw UsageError(QStringLiteral("--extra takes YEAR=AMOUNT with a year from 1 to %1, not \"%2\"")
                                  .arg(AdditionalPaymentTable::LastYear)
                                  .arg(extra));
-        table.setAmount(year, *amount);
+        choices.additionalPayments.setAmount(year, *amount);
+        yearRows = std::max(yearRows, year);
     }
+    choices.yearRows = static_cast<std::int16_t>(yearRows);
+    choices.additionalCount = choices.additionalPayments.enteredCount(yearRows);
 }
 
 std::optional<QDate> readFirstDate(const CommandOptions& options)
@@ -118,50 +144,75 @@ std::optional<QDate> readFirstDate(const CommandOptions& options)
     return date;
 }
 
+// The option's value when given, else the plan's current choice.
 template <typename Choice>
 Choice readChoice(const CommandOptions& options, const QString& name, const QStringList& names,
-                  const QString& fallback)
+                  Choice current)
 {
+    const QString fallback = names.at(static_cast<qsizetype>(current));
     return static_cast<Choice>(names.indexOf(options.choice(name, names, fallback)));
+}
+
+AmortizationView readView(const CommandOptions& options, AmortizationView current)
+{
+    const QString& fallback = viewNames.at(current == AmortizationView::AllPayments ? 0 : 1);
+    return options.choice(QStringLiteral("view"), viewNames, fallback) == viewNames.first()
+               ? AmortizationView::AllPayments
+               : AmortizationView::AnnualTotals;
+}
+
+Money readAmount(const CommandOptions& options, const QString& name, Money current)
+{
+    return options.value(name) ? options.amount(name, QString()) : current;
+}
+
+MortgagePlan defaultPlan(LoanKind kind)
+{
+    MortgagePlan plan;
+    plan.loanKind = kind;
+    plan.principal = Money::fromWhole(kind == LoanKind::Mortgage ? 100000 : 20000);
+    plan.annualRatePercent = *Money::fromDecimalText("10.125");
+    plan.termYears = termYears(kind == LoanKind::Mortgage ? 25 : 48, kind);
+    return plan;
+}
+
+// What a calculation starts from: the saved file, or the window's opening loan.
+MortgagePlan startingPlan(const CommandOptions& options, LoanKind kind)
+{
+    const std::optional<QString> path = options.value(QStringLiteral("open"));
+    return path ? readMortgageFile(*path) : defaultPlan(kind);
 }
 
 struct Request
 {
-    AmortizationInput input;
-    int term = 0;
-    OutputFormat format = OutputFormat::Text;
+    MortgagePlan plan;
+    // The first payment date exactly as given: the short form the plan keeps
+    // may hold only two digits of the year.
+    std::optional<QDate> firstDate;
 };
 
-Request readRequest(const QStringList& arguments, LoanKind kind)
+// Every option given replaces the plan's value; the others keep it.
+Request readRequest(const CommandOptions& options, LoanKind kind)
 {
-    const CommandOptions options(
-        arguments, {QStringLiteral("principal"), QStringLiteral("rate"), QStringLiteral("term"),
-                    QStringLiteral("compounding"), QStringLiteral("payment"), QStringLiteral("days"),
-                    QStringLiteral("view"), QStringLiteral("first-date"), QStringLiteral("increase"),
-                    QStringLiteral("extra"), QStringLiteral("format")});
-    options.expectNoWords();
-    Request request;
-    request.term = readTerm(options, kind);
-    request.format = outputFormat(options);
-    AmortizationInput& input = request.input;
-    input.loanKind = kind;
-    input.principal =
-        options.amount(QStringLiteral("principal"),
-                       kind == LoanKind::Mortgage ? QStringLiteral("100000") : QStringLiteral("20000"));
-    input.annualRatePercent = options.amount(QStringLiteral("rate"), QStringLiteral("10.125"));
-    input.compounding = readChoice<Compounding>(options, QStringLiteral("compounding"), compoundingNames,
-                                                QStringLiteral("monthly"));
-    input.paymentKind =
-        readChoice<PaymentKind>(options, QStringLiteral("payment"), paymentNames, QStringLiteral("monthly"));
-    input.daysInYearChoice = static_cast<std::int16_t>(
-        daysNames.indexOf(options.choice(QStringLiteral("days"), daysNames, QStringLiteral("365"))));
-    input.view =
-        options.choice(QStringLiteral("view"), viewNames, QStringLiteral("annual")) == viewNames.first()
-            ? AmortizationView::AllPayments
-            : AmortizationView::AnnualTotals;
-    input.firstPaymentDate = readFirstDate(options);
-    input.paymentIncrease = readIncrease(options);
-    readExtras(options, input.additionalPayments);
+    Request request{startingPlan(options, kind), readFirstDate(options)};
+    MortgagePlan& plan = request.plan;
+    MortgageWindowState& choices = plan.choices;
+    plan.principal = readAmount(options, QStringLiteral("principal"), plan.principal);
+    plan.annualRatePercent = readAmount(options, QStringLiteral("rate"), plan.annualRatePercent);
+    if (options.value(QStringLiteral("term")))
+        plan.termYears = termYears(readTerm(options), plan.loanKind);
+    plan.compounding = readChoice(options, QStringLiteral("compounding"), compoundingNames, plan.compounding);
+    plan.paymentKind = readChoice(options, QStringLiteral("payment"), paymentNames, plan.paymentKind);
+    choices.daysInYearChoice =
+        readChoice(options, QStringLiteral("days"), daysNames, choices.daysInYearChoice);
+    plan.view = readView(options, plan.view);
+    if (request.firstDate) {
+        choices.showDates = true;
+        choices.firstPaymentDate = shortDateText(*request.firstDate);
+    }
+    if (options.value(QStringLiteral("increase")))
+        choices.paymentIncrease = readIncrease(options);
+    applyExtras(options, choices, plan.termYears);
     return request;
 }
 
@@ -171,18 +222,24 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         out << usage(kind);
         return ExitSuccess;
     }
-    Request request;
     try {
-        request = readRequest(arguments, kind);
+        const CommandOptions options(arguments, KnownOptions);
+        options.expectNoWords();
+        const OutputFormat format = outputFormat(options);
+        const Request request = readRequest(options, kind);
+        AmortizationInput input = amortizationInput(request.plan);
+        if (request.firstDate)
+            input.firstPaymentDate = request.firstDate;
+        const AmortizationResult result = AmortizationEngine().calculate(input);
+        // Only inputs that calculate are saved, as the window saves only after a result.
+        if (const std::optional<QString> savePath = options.value(QStringLiteral("save")))
+            writeMortgageFile(*savePath, request.plan);
+        const MortgageReport report{input, result};
+        writerFor(format, writeMortgageText, writeMortgageCsv, writeMortgageJson)(report, out);
     } catch (const UsageError& error) {
         return refuseCommandLine(err, commandName(kind), error, usage(kind));
-    }
-
-    try {
-        request.input.termYears = termYears(request.term, kind);
-        const AmortizationResult result = AmortizationEngine().calculate(request.input);
-        const MortgageReport report{request.input, result};
-        writerFor(request.format, writeMortgageText, writeMortgageCsv, writeMortgageJson)(report, out);
+    } catch (const FileFormatError&) {
+        return calculationFailed(err, Message::FileNotFound);
     } catch (const PlannerError& error) {
         return calculationFailed(err, error.messageNumber());
     }

@@ -16,6 +16,15 @@ QString plainNumberText(double value)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
+QString plainSingleText(float value)
+{
+    if (!std::isfinite(value) || value == 0.0f)
+        return QStringLiteral("0");
+    char buffer[100];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
 void FieldWriter::separate()
 {
     if (m_lineHasField)
@@ -39,6 +48,12 @@ void FieldWriter::writeNumber(double value)
 {
     separate();
     m_content += plainNumberText(value).toLatin1();
+}
+
+void FieldWriter::writeSingle(float value)
+{
+    separate();
+    m_content += plainSingleText(value).toLatin1();
 }
 
 void FieldWriter::writeMoney(Money value)

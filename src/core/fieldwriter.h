@@ -14,6 +14,8 @@ class FieldWriter
 public:
     void writeText(const QString& text);
     void writeNumber(double value);
+    // A single-precision value in the shortest text that reads back as it.
+    void writeSingle(float value);
     void writeMoney(Money value);
     void writeWhole(long long value);
     // A field written exactly as given, for already formatted figures.
@@ -33,5 +35,7 @@ private:
 
 // Shortest plain decimal text of a double: no exponent, no trailing zeros.
 QString plainNumberText(double value);
+// The same for a float: 0.05f is "0.05", not the digits of its double.
+QString plainSingleText(float value);
 
 } // namespace tallyvane

@@ -21,6 +21,9 @@ struct MortgageWindowState
     AdditionalPaymentTable additionalPayments;
     // Years with an amount, as last counted when the payments dialog closed.
     std::int16_t additionalCount = 0;
+    // Year rows of the payments dialog as last opened (0 if never opened):
+    // how many rows of the table a saved file keeps.
+    std::int16_t yearRows = 0;
 };
 
 // True while an increase or an additional payment is in force.

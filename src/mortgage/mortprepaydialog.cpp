@@ -42,6 +42,7 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
       m_grid(new Grid(m_model)), m_percent(new GreenBox(PercentBox, values, services))
 {
     setObjectName(QStringLiteral("MortPrePay"));
+    m_state.yearRows = static_cast<std::int16_t>(m_yearRows);
     auto* heading = new QLabel(QStringLiteral("Use either one or both as methods of pre-payment"), this);
     heading->setObjectName(QStringLiteral("Label2"));
 

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,26 @@ TEST(MortgageCommand, TextShowsSummaryAndTable)
         EXPECT_NE(outcome.out.find(expected), std::string::npos) << expected << "\n" << outcome.out;
 }
 
+TEST(LoanCommand, SavedFileOpensToTheSameScheduleAndOptionsOverrideIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Car.ULD"));
+    const QStringList loan{"loan",          "--term",     "50",       "--payment", "biweekly-acc",
+                           "--days",        "364",        "--view",   "all",       "--first-date",
+                           "2024-03-15",    "--increase", "5",        "--extra",   "2=500",
+                           "--compounding", "semiannual", "--format", "json"};
+    const CommandRun saved = run(loan + QStringList{"--save", path});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+
+    // The file's own kind is used whichever command opens it.
+    const CommandRun opened = run({"mortgage", "--open", path, "--format", "json"});
+    EXPECT_EQ(opened.out, saved.out);
+
+    const CommandRun longer = run({"mortgage", "--open", path, "--term", "60", "--format", "json"});
+    EXPECT_EQ(longer.out, run(loan + QStringList{"--term", "60"}).out);
+    EXPECT_NE(longer.out, saved.out);
+}
+
 struct CommandCase
 {
     const char* name;
@@ -161,7 +182,15 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"ExtraBeyondTheTable", {"mortgage", "--extra", "46=100"}, 2, "--extra"},
         CommandCase{"ExtraWithoutAmount", {"mortgage", "--extra", "2"}, 2, "--extra"},
         CommandCase{"NegativeExtra", {"mortgage", "--extra", "2=-5"}, 2, "--extra"},
-        CommandCase{"StrayWord", {"loan", "plenty"}, 2, "unexpected argument"}),
+        CommandCase{"StrayWord", {"loan", "plenty"}, 2, "unexpected argument"},
+        CommandCase{"OpenMissingFile",
+                    {"mortgage", "--open", "/nonexistent/folder/Home.UMD"},
+                    1,
+                    "File not found or wrong format. Check Filename and/or Directory.\n"},
+        CommandCase{"SaveIntoMissingFolder",
+                    {"loan", "--save", "/nonexistent/folder/Car.ULD"},
+                    1,
+                    "Bad Filename. Must be in the form MYFILE.ULD\n"}),
     [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 
 TEST(MortgageCommand, HelpGoesToStandardOutput)
