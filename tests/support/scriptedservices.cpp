@@ -72,4 +72,19 @@ void ScriptedServices::chooseFile(SharedValues& values)
     });
 }
 
+QString ScriptedServices::unusedAnswers() const
+{
+    QStringList unused;
+    const auto note = [&unused](bool pending, const char* name) {
+        if (pending)
+            unused << QString::fromLatin1(name);
+    };
+    note(!yesNoAnswers.empty(), "yes/no");
+    note(!recordNumbers.empty(), "record numbers");
+    note(!printHeaders.empty(), "print headers");
+    note(!insertLines.empty(), "insert lines");
+    note(!filePicks.empty(), "file picks");
+    return unused.join(QStringLiteral(", "));
+}
+
 } // namespace tallyvane::testing

@@ -27,6 +27,10 @@ public:
     void clearClipboard() override { ++clipboardClears; }
     using UiServices::showMessage;
 
+    // Names the queues still holding answers no dialog asked for; empty
+    // when every scripted answer was used.
+    QString unusedAnswers() const;
+
     std::vector<int> messages;         // message numbers in the order shown
     std::vector<QString> messageTexts; // the same messages as the user reads them
     std::vector<int> questions;        // question numbers in the order asked
