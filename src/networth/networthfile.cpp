@@ -14,7 +14,6 @@ namespace {
 
 constexpr int FileRows = 31;
 constexpr int FieldsPerRow = 4;
-constexpr qint64 MaxFileBytes = 1 << 20;
 
 void writeCell(FieldWriter& writer, const CellValue& cell)
 {
@@ -142,13 +141,13 @@ NetWorthSheet parseNetWorthFile(const QByteArray& content)
 
 bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet)
 {
-    return saveFileSafely(path, netWorthFileContent(sheet));
+    return saveDataFile(path, netWorthFileContent(sheet));
 }
 
 bool openNetWorthFile(const QString& path, NetWorthSheet& sheet)
 {
     sheet.clear();
-    const std::optional<QByteArray> content = readSmallFile(path, MaxFileBytes);
+    const std::optional<QByteArray> content = readSmallFile(path);
     if (!content)
         return false;
     try {

@@ -22,7 +22,8 @@ QByteArray netWorthFileContent(const NetWorthSheet& sheet);
 // a value cell, a field that is neither quoted text nor a plain number).
 NetWorthSheet parseNetWorthFile(const QByteArray& content);
 
-// False when the file could not be written; an existing file is then kept.
+// False when the file could not be written, or would be too large to open
+// again; an existing file is then kept.
 bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet);
 
 // Replaces the tables and counts with the file's. When the file is missing

@@ -109,6 +109,40 @@ TEST(BudgetFileTest, MissingOrOversizedFilesFailWithBothListsEmpty)
     }
 }
 
+// Both lists full, each description `length` three-byte characters long and
+// every figure as long as money can write it.
+void fillToCapacity(BudgetList& income, BudgetList& expenses, int length)
+{
+    const BudgetRecord record{0, QString(length, u'\u20ac'), Money::min(), Money::min(), Money::min()};
+    for (BudgetList* list : {&income, &expenses})
+        while (list->count() < BudgetList::Capacity)
+            list->appendRecord(record);
+}
+
+TEST(BudgetFileTest, FullestBudgetTheBoxesAllowOpensAgainUnchanged)
+{
+    BudgetList income;
+    BudgetList expenses;
+    fillToCapacity(income, expenses, BudgetDescriptionLimit);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Full.BGT");
+    ASSERT_TRUE(writeBudgetFile(path, income, expenses));
+    BudgetList incomeBack;
+    BudgetList expensesBack;
+    ASSERT_TRUE(readBudgetFile(path, incomeBack, expensesBack));
+    EXPECT_EQ(budgetFileContent(incomeBack, expensesBack), budgetFileContent(income, expenses));
+}
+
+TEST(BudgetFileTest, BudgetTooLargeToOpenAgainIsNotSaved)
+{
+    BudgetList income;
+    BudgetList expenses;
+    fillToCapacity(income, expenses, 1100);
+    QTemporaryDir folder;
+    EXPECT_FALSE(writeBudgetFile(folder.filePath("Home.BGT"), income, expenses));
+    EXPECT_FALSE(QFile::exists(folder.filePath("Home.BGT")));
+}
+
 TEST(BudgetFileTest, SampleBudgetOpensAndSavesBackUnchanged)
 {
     QFile sample(QDir(qEnvironmentVariable("TALLYVANE_TEST_DATA")).filePath("Sample.BGT"));

@@ -95,6 +95,25 @@ TEST(SettingsFileRoundTrip, WrittenSettingsReadBack)
     EXPECT_EQ(read.pageLines, 0);
 }
 
+TEST(SettingsFileRoundTrip, LongestSettingsTheBoxesAllowReadBack)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(SettingsFileName));
+    SharedValues written;
+    written.currencySymbol = QString(CurrencySymbolLimit, u'\u20ac');
+    written.prtFontChoice = 3;
+    written.userName = QString(UserNameLimit, u'\u20ac');
+    ASSERT_TRUE(writeSettingsFile(path, written));
+    SharedValues read;
+    EXPECT_TRUE(readSettingsFile(path, read));
+    EXPECT_EQ(read.currencySymbol, written.currencySymbol);
+    EXPECT_EQ(read.userName, written.userName);
+
+    // A name that would make the file too large to read is not written at all.
+    written.userName = QString(400000, u'\u20ac');
+    EXPECT_FALSE(writeSettingsFile(path, written));
+}
+
 TEST(SettingsFileRoundTrip, EmptySettingsReadBackAsDefaults)
 {
     QTemporaryDir folder;

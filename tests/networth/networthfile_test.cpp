@@ -84,6 +84,39 @@ TEST(NetWorthFile, RoundTripKeepsEveryKindOfCell)
     EXPECT_EQ(opened.count(NetWorthSide::Liabilities), 2);
 }
 
+// Every row of both sides named with `length` three-byte characters and
+// valued with the largest figure that stays exact.
+NetWorthSheet fullSheet(int length)
+{
+    NetWorthSheet sheet;
+    for (const NetWorthSide side : {NetWorthSide::Assets, NetWorthSide::Liabilities}) {
+        for (int row = 1; row <= CellTable::LastEntryRow; ++row) {
+            sheet.cells(side).set(row, CellTable::NameColumn,
+                                  CellValue::fromText(QString(length, u'\u20ac')));
+            sheet.cells(side).set(row, CellTable::ValueColumn, CellValue::fromNumber(-900000000000000.25));
+        }
+    }
+    return sheet;
+}
+
+TEST(NetWorthFile, FullestStatementTheGridAllowsOpensAgainUnchanged)
+{
+    const NetWorthSheet sheet = fullSheet(NetWorthNameLimit);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Full.NWF"));
+    ASSERT_TRUE(saveNetWorthFile(path, sheet));
+    NetWorthSheet opened;
+    ASSERT_TRUE(openNetWorthFile(path, opened));
+    EXPECT_TRUE(sameTables(opened, sheet));
+}
+
+TEST(NetWorthFile, StatementTooLargeToOpenAgainIsNotSaved)
+{
+    QTemporaryDir dir;
+    EXPECT_FALSE(saveNetWorthFile(dir.filePath(QStringLiteral("Huge.NWF")), fullSheet(20000)));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Huge.NWF"))));
+}
+
 TEST(NetWorthFile, DeclaredCountsGiveWayToCalculate)
 {
     QByteArray content = HouseFile;
