@@ -3,6 +3,7 @@
 #include "core/fieldreader.h"
 #include "core/fieldwriter.h"
 #include "core/safefile.h"
+#include "core/textdecoding.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -120,7 +121,8 @@ QByteArray netWorthFileContent(const NetWorthSheet& sheet)
 
 NetWorthSheet parseNetWorthFile(const QByteArray& content)
 {
-    const QList<QByteArray> lines = splitLines(content);
+    // Decoded as one text, so every line is read in the same character set.
+    const QList<QByteArray> lines = splitLines(fileTextAsUtf8(content));
     if (lines.size() < 1 + FileRows)
         throw FileFormatError("too few lines");
     NetWorthSheet sheet;

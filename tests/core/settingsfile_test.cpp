@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"FontChoiceHuge", "\"$\",99999999999999999999999,\"Bo\"\r\n", false, "$", 0, "", 53},
         SettingsCase{"UnquotedNameTaken", "\"$\",0,Bo Smith\r\n", true, "$", 0, "Bo Smith", 0},
         SettingsCase{"MissingClosingQuote", "\"$\",0,\"Bo\r\n", false, "$", 0, "", 53},
-        SettingsCase{"BinaryJunk", "\xff\xfe,,", false, "\ufffd\ufffd", 0, "", 53}),
+        SettingsCase{"Windows1252Text", "\"\x80\",1,\"Zo\xeb\"\r\n", true, "\u20ac", 1, "Zo\u00eb", 0},
+        SettingsCase{"BinaryJunk", "\xff\xfe,,", false, "\u00ff\u00fe", 0, "", 53}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsFileRoundTrip, WrittenSettingsReadBack)

@@ -84,6 +84,37 @@ TEST(NetWorthFile, RoundTripKeepsEveryKindOfCell)
     EXPECT_EQ(opened.count(NetWorthSide::Liabilities), 2);
 }
 
+struct EncodingCase
+{
+    const char* name;
+    QByteArray house; // "Maison à Nîmes" as the file holds it
+};
+
+class NetWorthFileEncoding : public testing::TestWithParam<EncodingCase>
+{
+};
+
+TEST_P(NetWorthFileEncoding, KeepsEveryLetterAndSavesItAsUtf8)
+{
+    QByteArray content = HouseFile;
+    content.replace("House", GetParam().house);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, content);
+    NetWorthSheet sheet;
+    ASSERT_TRUE(openNetWorthFile(path, sheet));
+    EXPECT_EQ(sheet.cells(NetWorthSide::Assets).name(1).text(), QStringLiteral("Maison \u00e0 N\u00eemes"));
+
+    ASSERT_TRUE(saveNetWorthFile(path, sheet));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray(HouseFile).replace("House", "Maison \xc3\xa0 N\xc3\xaemes"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, NetWorthFileEncoding,
+                         testing::Values(EncodingCase{"Utf8", "Maison \xc3\xa0 N\xc3\xaemes"},
+                                         EncodingCase{"Windows1252", "Maison \xe0 N\xeemes"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Every row of both sides named with `length` three-byte characters and
 // valued with the largest figure that stays exact.
 NetWorthSheet fullSheet(int length)
