@@ -1,5 +1,6 @@
 #include "networth/networthfile.h"
 
+#include "core/arithmeticfault.h"
 #include "core/fieldreader.h"
 #include "core/fieldwriter.h"
 #include "core/safefile.h"
@@ -16,6 +17,18 @@ namespace {
 constexpr int FileRows = 31;
 constexpr int FieldsPerRow = 4;
 
+// Figures are stored in their money form, as in every other file: a subtotal
+// of 0.1 + 0.2 is written 0.3, not 0.30000000000000004. A figure beyond money,
+// which only a foreign file can bring, is written as it stands.
+void writeFigure(FieldWriter& writer, double figure)
+{
+    try {
+        writer.writeMoney(Money::fromDouble(figure));
+    } catch (const ArithmeticFault&) {
+        writer.writeNumber(figure);
+    }
+}
+
 void writeCell(FieldWriter& writer, const CellValue& cell)
 {
     switch (cell.kind()) {
@@ -23,7 +36,7 @@ void writeCell(FieldWriter& writer, const CellValue& cell)
         writer.writeText(cell.text());
         break;
     case CellValue::Kind::Number:
-        writer.writeNumber(cell.number());
+        writeFigure(writer, cell.number());
         break;
     case CellValue::Kind::Empty:
         writer.writeEmpty();

@@ -64,7 +64,7 @@ TEST(NetWorthFile, RoundTripKeepsEveryKindOfCell)
                                                  {"Sub Total", nullptr},
                                                  {" ", ""},
                                                  {"Unpriced", nullptr},
-                                                 {"Tiny", "0.000123"}});
+                                                 {"Tiny", "0.0001"}});
     fillSide(sheet.cells(NetWorthSide::Liabilities), {{"Card", "1240.6"}});
     ASSERT_TRUE(sheet.calculate());
     // Typed after Calculate: saved as it stands, count not yet updated.
@@ -146,6 +146,15 @@ TEST(NetWorthFile, StatementTooLargeToOpenAgainIsNotSaved)
     QTemporaryDir dir;
     EXPECT_FALSE(saveNetWorthFile(dir.filePath(QStringLiteral("Huge.NWF")), fullSheet(20000)));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Huge.NWF"))));
+}
+
+TEST(NetWorthFile, SubtotalsAreWrittenAsMoney)
+{
+    NetWorthSheet sheet;
+    fillSide(sheet.cells(NetWorthSide::Assets), {{"Cash", "0.1"}, {"Coins", "0.2"}, {"Sub Total", nullptr}});
+    ASSERT_TRUE(sheet.calculate());
+    ASSERT_EQ(sheet.cells(NetWorthSide::Assets).value(3).number(), 0.1 + 0.2);
+    EXPECT_TRUE(netWorthFileContent(sheet).contains("\r\n\"Sub Total\",0.3,,\r\n"));
 }
 
 TEST(NetWorthFile, DeclaredCountsGiveWayToCalculate)
