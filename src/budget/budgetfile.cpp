@@ -68,7 +68,7 @@ QByteArray budgetFileContent(const BudgetList& incomeList, const BudgetList& exp
 
 bool writeBudgetFile(const QString& path, const BudgetList& incomeList, const BudgetList& expenseList)
 {
-    return saveFileSafely(path, budgetFileContent(incomeList, expenseList));
+    return saveDataFile(path, budgetFileContent(incomeList, expenseList));
 }
 
 bool readBudgetFile(const QString& path, BudgetList& incomeList, BudgetList& expenseList)

@@ -14,7 +14,8 @@
 namespace tallyvane {
 
 QByteArray budgetFileContent(const BudgetList& incomeList, const BudgetList& expenseList);
-// False when the file could not be written; an existing file is then untouched.
+// False when the file could not be written, or would be too large to open
+// again; an existing file is then untouched.
 bool writeBudgetFile(const QString& path, const BudgetList& incomeList, const BudgetList& expenseList);
 
 // Fills both lists from the file. On any failure (missing, unreadable, too

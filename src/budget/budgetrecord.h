@@ -8,6 +8,10 @@
 
 namespace tallyvane {
 
+// Characters a description box takes. A full budget of such descriptions
+// stays far below the size a budget file may have.
+inline constexpr int BudgetDescriptionLimit = 100;
+
 // One income source or expense purpose, stored on an annual basis. The field
 // order is also the field order of a budget file line.
 struct BudgetRecord

@@ -1,6 +1,7 @@
 #include "core/fieldreader.h"
 
 #include "core/arithmeticfault.h"
+#include "core/textdecoding.h"
 #include "core/whole16.h"
 
 #include <cmath>
@@ -35,7 +36,8 @@ bool isPlainNumber(const QString& text)
 
 FileFormatError::FileFormatError(const std::string& what) : std::runtime_error(what) {}
 
-FieldReader::FieldReader(QByteArray content) : m_content(std::move(content)) {}
+// Held as UTF-8 from here on, so each field can be decoded on its own.
+FieldReader::FieldReader(QByteArray content) : m_content(fileTextAsUtf8(content)) {}
 
 bool FieldReader::atEnd() const
 {

@@ -4,7 +4,8 @@
 // numbers bare with a period, lines ended by CR LF (a bare LF is accepted).
 // FieldReader takes the fields back one at a time in the order they were
 // written. Anything malformed or missing raises FileFormatError; the reader
-// never reads past the end of its data.
+// never reads past the end of its data. The content is decoded once as a
+// whole by decodeFileText (UTF-8, or Windows-1252 for older files).
 
 #include "core/money.h"
 

@@ -50,10 +50,23 @@ Money Money::fromDouble(double value)
 {
     if (!std::isfinite(value))
         throw ArithmeticFault("money out of range");
-    const double scaled = std::nearbyint(value * Scale); // default rounding mode: halves to even
-    if (scaled >= 9223372036854775808.0 || scaled < -9223372036854775808.0)
+    // Rounding value × 10,000 in floating point first could turn a value just
+    // off a half into an exact half, so the double is taken apart into its
+    // whole mantissa and power of two and scaled exactly: value =
+    // mantissa × 2^exponent.
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent);
+    constexpr int MantissaBits = std::numeric_limits<double>::digits;
+    const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, MantissaBits));
+    exponent -= MantissaBits;
+    // A whole mantissa of 53 bits is at least 2^52, far beyond money.
+    if (exponent >= 0)
         throw ArithmeticFault("money out of range");
-    return Money(static_cast<std::int64_t>(scaled));
+    const Wide scaled = static_cast<Wide>(mantissa) * Scale; // below 2^67 in size
+    const int shift = -exponent;
+    if (shift > 100)
+        return Money(); // less than a hundredth of a step
+    return Money(checkedRaw(divideHalfEven(scaled, Wide(1) << shift)));
 }
 
 std::optional<Money> Money::fromDecimalText(std::string_view text)

@@ -3,9 +3,9 @@
 #include "core/arithmeticfault.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
+#include <string>
 
 namespace tallyvane {
 namespace {
@@ -54,6 +54,31 @@ QString groupThousands(const QString& digits)
     return grouped;
 }
 
+// A plain non-negative decimal ("1234.125") rounded to `decimals` places. Every
+// shown figure rounds a half away from zero, as people round by hand; stored
+// values keep their own precision.
+std::string roundedDecimal(std::string fixed, int decimals)
+{
+    const std::size_t point = fixed.find('.');
+    if (point == std::string::npos || point + 1 + decimals >= fixed.size())
+        return fixed;
+    const std::size_t cut = point + 1 + decimals;
+    const bool roundUp = fixed[cut] >= '5';
+    fixed.erase(decimals == 0 ? point : cut);
+    if (!roundUp)
+        return fixed;
+    for (auto digit = fixed.rbegin(); digit != fixed.rend(); ++digit) {
+        if (*digit == '.')
+            continue;
+        if (*digit != '9') {
+            ++*digit;
+            return fixed;
+        }
+        *digit = '0';
+    }
+    return '1' + fixed;
+}
+
 // Lays out an already rounded magnitude given as "digits.decimals".
 QString layOut(bool negative, const QString& fixed, const FormatPattern& pattern)
 {
@@ -84,36 +109,31 @@ QString layOut(bool negative, const QString& fixed, const FormatPattern& pattern
 
 QString formatNumber(double value, QStringView format)
 {
+    if (!std::isfinite(value))
+        return QString::number(value);
     const FormatPattern pattern = parsePattern(format);
     const int decimals = pattern.requiredDecimals + pattern.optionalDecimals;
+    // The shortest decimal that reads back as this double is the figure it
+    // stands for: 0.145 is rounded as 0.145, not as the binary value just
+    // below it, so a double and the same amount held as money show alike.
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    return layOut(std::signbit(value), QString::fromLatin1(buffer), pattern);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+    if (written.ec != std::errc())
+        return QString::number(value);
+    const std::string shortest(buffer, written.ptr);
+    return layOut(std::signbit(value), QString::fromStdString(roundedDecimal(shortest, decimals)), pattern);
 }
 
 QString formatMoney(Money value, QStringView format)
 {
     const FormatPattern pattern = parsePattern(format);
-    const int decimals = std::min(pattern.requiredDecimals + pattern.optionalDecimals, 4);
-    // Unsigned, so that the most negative amount has a magnitude too.
+    const int decimals = pattern.requiredDecimals + pattern.optionalDecimals;
     const bool negative = value < Money();
-    const std::uint64_t magnitude =
-        negative ? 0ULL - static_cast<std::uint64_t>(value.raw()) : static_cast<std::uint64_t>(value.raw());
-    static constexpr std::uint64_t steps[] = {10000, 1000, 100, 10, 1};
-    const std::uint64_t step = steps[decimals];
-    std::uint64_t units = magnitude / step;
-    const std::uint64_t rest = magnitude % step;
-    // Shown figures round a half away from zero, as people round by hand; the
-    // stored value keeps its four decimals.
-    if (rest * 2 >= step)
-        ++units;
-    QString digits = QString::number(units);
-    if (decimals > 0) {
-        while (digits.size() <= decimals)
-            digits.prepend(u'0');
-        digits.insert(digits.size() - decimals, u'.');
-    }
-    return layOut(negative, digits, pattern);
+    std::string magnitude = value.toFourDecimals();
+    if (negative)
+        magnitude.erase(0, 1);
+    return layOut(negative, QString::fromStdString(roundedDecimal(magnitude, decimals)), pattern);
 }
 
 QString formatText(const QString& text, QStringView format)

@@ -36,6 +36,11 @@ bool saveFileSafely(const QString& path, const QByteArray& content)
     return file.commit();
 }
 
+bool saveDataFile(const QString& path, const QByteArray& content)
+{
+    return content.size() <= DataFileByteLimit && saveFileSafely(path, content);
+}
+
 std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes)
 {
     QFile file(path);

@@ -17,8 +17,17 @@ namespace tallyvane {
 // even for a user (such as root) whom the system would let through.
 bool saveFileSafely(const QString& path, const QByteArray& content);
 
+// The largest data file (budget, net worth, settings) the program opens. The
+// length limits of the boxes keep everything a user can type well below it.
+inline constexpr qint64 DataFileByteLimit = 1 << 20;
+
+// saveFileSafely for a data file: false, with nothing written, when the
+// content is larger than DataFileByteLimit, because such a file could never be
+// opened again.
+bool saveDataFile(const QString& path, const QByteArray& content);
+
 // The whole file, or nothing when it is missing, unreadable or larger than
 // `maxBytes` (data files are small; a huge one is not ours).
-std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes = 1 << 20);
+std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes = DataFileByteLimit);
 
 } // namespace tallyvane

@@ -37,7 +37,7 @@ bool writeSettingsFile(const QString& path, const SharedValues& values)
     writer.writeWhole(values.prtFontChoice);
     writer.writeText(values.userName);
     writer.endLine();
-    return saveFileSafely(path, writer.content());
+    return saveDataFile(path, writer.content());
 }
 
 } // namespace tallyvane

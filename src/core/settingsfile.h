@@ -12,11 +12,16 @@
 namespace tallyvane {
 
 inline constexpr char SettingsFileName[] = "Personal.tvp";
+// Characters the Personalize boxes take: the symbol is kept to its first two
+// characters, and a name longer than a menu line serves no one.
+inline constexpr int CurrencySymbolLimit = 2;
+inline constexpr int UserNameLimit = 100;
 
 // Reads the settings into `values`; false when the file was missing or
 // incomplete (the defaults then apply). Always leaves a currency symbol.
 bool readSettingsFile(const QString& path, SharedValues& values);
-// Writes the three settings as one line; false when the save failed.
+// Writes the three settings as one line; false when the save failed or the
+// file would be too large to read back.
 bool writeSettingsFile(const QString& path, const SharedValues& values);
 
 } // namespace tallyvane

@@ -89,7 +89,10 @@ CellKeyAction CellEditor::typeNameKey(int key, const QString& gridText)
         return CellKeyAction::Refused;
     } else {
         const char32_t character = static_cast<char32_t>(key);
-        m_buffer += QString::fromUcs4(&character, 1);
+        const QString typed = QString::fromUcs4(&character, 1);
+        if (m_buffer.size() + typed.size() > NetWorthNameLimit)
+            return CellKeyAction::Refused;
+        m_buffer += typed;
     }
     rewriteCell();
     return CellKeyAction::Rewritten;

@@ -6,6 +6,10 @@
 
 namespace tallyvane {
 
+// Characters a name cell takes from the keyboard; both full tables of such
+// names stay far below the size a net worth file may have.
+inline constexpr int NetWorthNameLimit = 100;
+
 // One side of the statement: rows 0 to 31 by a name column and a value
 // column. Row 0 is the heading and holds no data, rows 1 to 30 hold entries,
 // and row 31 stays empty (the file still has a line for it).

@@ -1,8 +1,10 @@
 #include "networth/networthfile.h"
 
+#include "core/arithmeticfault.h"
 #include "core/fieldreader.h"
 #include "core/fieldwriter.h"
 #include "core/safefile.h"
+#include "core/textdecoding.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -14,7 +16,18 @@ namespace {
 
 constexpr int FileRows = 31;
 constexpr int FieldsPerRow = 4;
-constexpr qint64 MaxFileBytes = 1 << 20;
+
+// Figures are stored in their money form, as in every other file: a subtotal
+// of 0.1 + 0.2 is written 0.3, not 0.30000000000000004. A figure beyond money,
+// which only a foreign file can bring, is written as it stands.
+void writeFigure(FieldWriter& writer, double figure)
+{
+    try {
+        writer.writeMoney(Money::fromDouble(figure));
+    } catch (const ArithmeticFault&) {
+        writer.writeNumber(figure);
+    }
+}
 
 void writeCell(FieldWriter& writer, const CellValue& cell)
 {
@@ -23,7 +36,7 @@ void writeCell(FieldWriter& writer, const CellValue& cell)
         writer.writeText(cell.text());
         break;
     case CellValue::Kind::Number:
-        writer.writeNumber(cell.number());
+        writeFigure(writer, cell.number());
         break;
     case CellValue::Kind::Empty:
         writer.writeEmpty();
@@ -121,7 +134,8 @@ QByteArray netWorthFileContent(const NetWorthSheet& sheet)
 
 NetWorthSheet parseNetWorthFile(const QByteArray& content)
 {
-    const QList<QByteArray> lines = splitLines(content);
+    // Decoded as one text, so every line is read in the same character set.
+    const QList<QByteArray> lines = splitLines(fileTextAsUtf8(content));
     if (lines.size() < 1 + FileRows)
         throw FileFormatError("too few lines");
     NetWorthSheet sheet;
@@ -142,13 +156,13 @@ NetWorthSheet parseNetWorthFile(const QByteArray& content)
 
 bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet)
 {
-    return saveFileSafely(path, netWorthFileContent(sheet));
+    return saveDataFile(path, netWorthFileContent(sheet));
 }
 
 bool openNetWorthFile(const QString& path, NetWorthSheet& sheet)
 {
     sheet.clear();
-    const std::optional<QByteArray> content = readSmallFile(path, MaxFileBytes);
+    const std::optional<QByteArray> content = readSmallFile(path);
     if (!content)
         return false;
     try {

@@ -2,9 +2,10 @@
 
 // A net worth file holds 32 lines: the two counts, then rows 1 to 31 of both
 // tables as asset name, asset value, liability name, liability value. Text is
-// quoted, numbers are bare, and a cell that was never set is written as
-// nothing between its commas, so an empty text ("") and an empty cell come
-// back as they were saved.
+// quoted, numbers are bare with at most four decimals (money's precision, to
+// which a floating-point subtotal is rounded), and a cell that was never set
+// is written as nothing between its commas, so an empty text ("") and an
+// empty cell come back as they were saved.
 
 #include "networth/networthsheet.h"
 
@@ -22,7 +23,8 @@ QByteArray netWorthFileContent(const NetWorthSheet& sheet);
 // a value cell, a field that is neither quoted text nor a plain number).
 NetWorthSheet parseNetWorthFile(const QByteArray& content);
 
-// False when the file could not be written; an existing file is then kept.
+// False when the file could not be written, or would be too large to open
+// again; an existing file is then kept.
 bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet);
 
 // Replaces the tables and counts with the file's. When the file is missing

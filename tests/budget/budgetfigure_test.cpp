@@ -35,6 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FigureCase{"WeeklyRoundsToCents", "12000", "      Weekly", 10, "", "    230.77"},
                     FigureCase{"SemiMonthly", "1000", " Semi-monthly", 10, "", "     41.67"},
                     FigureCase{"SemiAnnual", "1", " Semi-annual", 10, "", "       .50"},
+                    FigureCase{"HalfCentGoesUp", "6.5", "      Weekly", 10, "", "       .13"},
+                    FigureCase{"HalfCentJustBelowInBinary", "7.54", "      Weekly", 10, "", "       .15"},
                     FigureCase{"ZeroHasNoLeadingDigit", "0", "      Annual", 12, "$", "        $.00"},
                     FigureCase{"NegativeBalance", "-1234.5", "      Annual", 12, "$", "  $-1,234.50"},
                     FigureCase{"TooWideIsNotCut", "123456789", "      Annual", 10, "", "123,456,789.00"}),

@@ -109,6 +109,72 @@ TEST(BudgetFileTest, MissingOrOversizedFilesFailWithBothListsEmpty)
     }
 }
 
+struct EncodingCase
+{
+    const char* name;
+    QByteArray description; // "Café lunch" as the file holds it
+};
+
+class BudgetFileEncodingTest : public testing::TestWithParam<EncodingCase>
+{
+};
+
+TEST_P(BudgetFileEncodingTest, KeepsEveryLetterAndSavesItAsUtf8)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("Old.BGT"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1\r\n1,\"" + GetParam().description + "\",6.5,1,0\r\n0\r\n");
+    file.close();
+    BudgetList income;
+    BudgetList expenses;
+    ASSERT_TRUE(readBudgetFile(file.fileName(), income, expenses));
+    EXPECT_EQ(income.record(1).description, QStringLiteral("Caf\u00e9 lunch"));
+
+    ASSERT_TRUE(writeBudgetFile(file.fileName(), income, expenses));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "1\r\n1,\"Caf\xc3\xa9 lunch\",6.5,1,0\r\n0\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, BudgetFileEncodingTest,
+                         testing::Values(EncodingCase{"Utf8", "Caf\xc3\xa9 lunch"},
+                                         EncodingCase{"Windows1252", "Caf\xe9 lunch"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Both lists full, each description `length` three-byte characters long and
+// every figure as long as money can write it.
+void fillToCapacity(BudgetList& income, BudgetList& expenses, int length)
+{
+    const BudgetRecord record{0, QString(length, u'\u20ac'), Money::min(), Money::min(), Money::min()};
+    for (BudgetList* list : {&income, &expenses})
+        while (list->count() < BudgetList::Capacity)
+            list->appendRecord(record);
+}
+
+TEST(BudgetFileTest, FullestBudgetTheBoxesAllowOpensAgainUnchanged)
+{
+    BudgetList income;
+    BudgetList expenses;
+    fillToCapacity(income, expenses, BudgetDescriptionLimit);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Full.BGT");
+    ASSERT_TRUE(writeBudgetFile(path, income, expenses));
+    BudgetList incomeBack;
+    BudgetList expensesBack;
+    ASSERT_TRUE(readBudgetFile(path, incomeBack, expensesBack));
+    EXPECT_EQ(budgetFileContent(incomeBack, expensesBack), budgetFileContent(income, expenses));
+}
+
+TEST(BudgetFileTest, BudgetTooLargeToOpenAgainIsNotSaved)
+{
+    BudgetList income;
+    BudgetList expenses;
+    fillToCapacity(income, expenses, 1100);
+    QTemporaryDir folder;
+    EXPECT_FALSE(writeBudgetFile(folder.filePath("Home.BGT"), income, expenses));
+    EXPECT_FALSE(QFile::exists(folder.filePath("Home.BGT")));
+}
+
 TEST(BudgetFileTest, SampleBudgetOpensAndSavesBackUnchanged)
 {
     QFile sample(QDir(qEnvironmentVariable("TALLYVANE_TEST_DATA")).filePath("Sample.BGT"));

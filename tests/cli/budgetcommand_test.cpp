@@ -86,6 +86,17 @@ TEST_F(BudgetCommandTest, UnreadableFileFailsWithTheFileMessage)
     }
 }
 
+TEST_F(BudgetCommandTest, FileFromAn8BitCodePageShowsItsLetters)
+{
+    QFile old(m_folder.filePath("Old.BGT"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("0\r\n1\r\n1,\"Caf\xe9\",1300,52,1300\r\n");
+    old.close();
+    const CommandRun result = run({old.fileName()});
+    ASSERT_EQ(result.status, ExitSuccess) << result.err;
+    EXPECT_NE(result.out.find("  1  Caf\xc3\xa9 "), std::string::npos) << result.out;
+}
+
 struct UsageCase
 {
     const char* name;

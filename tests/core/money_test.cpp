@@ -46,7 +46,12 @@ INSTANTIATE_TEST_SUITE_P(Money, MoneyFromDouble,
                                          DoubleCase{"NegativeHalfToEven", -1.0 / 32, -312},
                                          DoubleCase{"AboveHalfRoundsUp", 0.00016, 2},
                                          DoubleCase{"BelowHalfRoundsDown", 0.00004, 0},
-                                         DoubleCase{"Millions", 2500000.25, 25000002500}),
+                                         DoubleCase{"Millions", 2500000.25, 25000002500},
+                                         // Just above a half, though value x 10,000 as a double is one.
+                                         DoubleCase{"JustAboveHalfRoundsUp", 75808.50585, 758085059},
+                                         DoubleCase{"NegativeJustAboveHalf", -75808.50585, -758085059},
+                                         DoubleCase{"SmallJustAboveHalf", 0.00025, 3},
+                                         DoubleCase{"Zero", 0.0, 0}, DoubleCase{"Tiny", 1e-300, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MoneyFromDoubleRange, OutOfRangeOrNotFiniteIsAFault)

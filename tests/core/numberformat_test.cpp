@@ -103,7 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"NegativeMillions", "-1000000", "####,,##0.00", "-1,000,000.00"},
                     FormatCase{"OptionalDecimalsDropTrailingZeros", "2.5", "###.##", "2.5"},
                     FormatCase{"FullPrecisionKeepsFourDecimals", "0.0625", "0.########", "0.0625"},
-                    FormatCase{"MoreRequiredDecimalsThanMoneyHolds", "1.5", "0.00000", "1.50000"}),
+                    FormatCase{"MoreRequiredDecimalsThanMoneyHolds", "1.5", "0.00000", "1.50000"},
+                    FormatCase{"HalfGoesAwayFromZero", "0.125", "###,,###.00", ".13"},
+                    FormatCase{"NegativeHalfGoesAwayFromZero", "-0.125", "##0.00", "-0.13"},
+                    FormatCase{"HalfStoredJustBelowInBinary", "0.145", "###,,###.00", ".15"},
+                    FormatCase{"HalfToWhole", "2.5", "###", "3"},
+                    FormatCase{"HalfCarriesIntoThousands", "999.995", "###,,###.00", "1,000.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatNumber, ShowsDoublesBeyondFourDecimals)

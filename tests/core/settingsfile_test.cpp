@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"FontChoiceHuge", "\"$\",99999999999999999999999,\"Bo\"\r\n", false, "$", 0, "", 53},
         SettingsCase{"UnquotedNameTaken", "\"$\",0,Bo Smith\r\n", true, "$", 0, "Bo Smith", 0},
         SettingsCase{"MissingClosingQuote", "\"$\",0,\"Bo\r\n", false, "$", 0, "", 53},
-        SettingsCase{"BinaryJunk", "\xff\xfe,,", false, "\ufffd\ufffd", 0, "", 53}),
+        SettingsCase{"Windows1252Text", "\"\x80\",1,\"Zo\xeb\"\r\n", true, "\u20ac", 1, "Zo\u00eb", 0},
+        SettingsCase{"BinaryJunk", "\xff\xfe,,", false, "\u00ff\u00fe", 0, "", 53}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsFileRoundTrip, WrittenSettingsReadBack)
@@ -93,6 +94,25 @@ TEST(SettingsFileRoundTrip, WrittenSettingsReadBack)
     EXPECT_EQ(read.prtFontChoice, written.prtFontChoice);
     EXPECT_EQ(read.userName, written.userName);
     EXPECT_EQ(read.pageLines, 0);
+}
+
+TEST(SettingsFileRoundTrip, LongestSettingsTheBoxesAllowReadBack)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(SettingsFileName));
+    SharedValues written;
+    written.currencySymbol = QString(CurrencySymbolLimit, u'\u20ac');
+    written.prtFontChoice = 3;
+    written.userName = QString(UserNameLimit, u'\u20ac');
+    ASSERT_TRUE(writeSettingsFile(path, written));
+    SharedValues read;
+    EXPECT_TRUE(readSettingsFile(path, read));
+    EXPECT_EQ(read.currencySymbol, written.currencySymbol);
+    EXPECT_EQ(read.userName, written.userName);
+
+    // A name that would make the file too large to read is not written at all.
+    written.userName = QString(400000, u'\u20ac');
+    EXPECT_FALSE(writeSettingsFile(path, written));
 }
 
 TEST(SettingsFileRoundTrip, EmptySettingsReadBackAsDefaults)

@@ -1,3 +1,4 @@
+#include "core/keyfilters.h"
 #include "networth/celleditor.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,21 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"RowThirtyOneHitsTheLimit", 31, Name, "", "Z", CellKeyAction::RowLimit, Unset, nullptr},
         KeyCase{"HeadingRowIgnored", 0, Name, "", "Z", CellKeyAction::Ignored, Unset, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NetWorthCellEntry, NameKeysBeyondTheLimitAreRefused)
+{
+    CellTable cells;
+    CellEditor editor(cells);
+    editor.moveTo(2, Name);
+    for (int i = 1; i < NetWorthNameLimit; ++i)
+        ASSERT_EQ(editor.typeKey('a', QString()), CellKeyAction::Rewritten);
+    // A character outside the basic plane takes two places and no longer fits.
+    EXPECT_EQ(editor.typeKey(0x1F600, QString()), CellKeyAction::Refused);
+    EXPECT_EQ(editor.typeKey('z', QString()), CellKeyAction::Rewritten);
+    EXPECT_EQ(editor.typeKey('z', QString()), CellKeyAction::Refused);
+    EXPECT_EQ(cells.name(2).text(), QString(NetWorthNameLimit - 1, u'a') + u'z');
+    EXPECT_EQ(editor.typeKey(KeyBackspace, editor.shownText()), CellKeyAction::Rewritten);
+}
 
 TEST(NetWorthCellEntry, FirstKeyAfterMovingReplacesTheCell)
 {

@@ -64,7 +64,7 @@ TEST(NetWorthFile, RoundTripKeepsEveryKindOfCell)
                                                  {"Sub Total", nullptr},
                                                  {" ", ""},
                                                  {"Unpriced", nullptr},
-                                                 {"Tiny", "0.000123"}});
+                                                 {"Tiny", "0.0001"}});
     fillSide(sheet.cells(NetWorthSide::Liabilities), {{"Card", "1240.6"}});
     ASSERT_TRUE(sheet.calculate());
     // Typed after Calculate: saved as it stands, count not yet updated.
@@ -82,6 +82,79 @@ TEST(NetWorthFile, RoundTripKeepsEveryKindOfCell)
     EXPECT_EQ(opened.total(NetWorthSide::Assets), sheet.total(NetWorthSide::Assets));
     EXPECT_EQ(opened.netWorth(), sheet.netWorth());
     EXPECT_EQ(opened.count(NetWorthSide::Liabilities), 2);
+}
+
+struct EncodingCase
+{
+    const char* name;
+    QByteArray house; // "Maison à Nîmes" as the file holds it
+};
+
+class NetWorthFileEncoding : public testing::TestWithParam<EncodingCase>
+{
+};
+
+TEST_P(NetWorthFileEncoding, KeepsEveryLetterAndSavesItAsUtf8)
+{
+    QByteArray content = HouseFile;
+    content.replace("House", GetParam().house);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, content);
+    NetWorthSheet sheet;
+    ASSERT_TRUE(openNetWorthFile(path, sheet));
+    EXPECT_EQ(sheet.cells(NetWorthSide::Assets).name(1).text(), QStringLiteral("Maison \u00e0 N\u00eemes"));
+
+    ASSERT_TRUE(saveNetWorthFile(path, sheet));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray(HouseFile).replace("House", "Maison \xc3\xa0 N\xc3\xaemes"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, NetWorthFileEncoding,
+                         testing::Values(EncodingCase{"Utf8", "Maison \xc3\xa0 N\xc3\xaemes"},
+                                         EncodingCase{"Windows1252", "Maison \xe0 N\xeemes"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every row of both sides named with `length` three-byte characters and
+// valued with the largest figure that stays exact.
+NetWorthSheet fullSheet(int length)
+{
+    NetWorthSheet sheet;
+    for (const NetWorthSide side : {NetWorthSide::Assets, NetWorthSide::Liabilities}) {
+        for (int row = 1; row <= CellTable::LastEntryRow; ++row) {
+            sheet.cells(side).set(row, CellTable::NameColumn,
+                                  CellValue::fromText(QString(length, u'\u20ac')));
+            sheet.cells(side).set(row, CellTable::ValueColumn, CellValue::fromNumber(-900000000000000.25));
+        }
+    }
+    return sheet;
+}
+
+TEST(NetWorthFile, FullestStatementTheGridAllowsOpensAgainUnchanged)
+{
+    const NetWorthSheet sheet = fullSheet(NetWorthNameLimit);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Full.NWF"));
+    ASSERT_TRUE(saveNetWorthFile(path, sheet));
+    NetWorthSheet opened;
+    ASSERT_TRUE(openNetWorthFile(path, opened));
+    EXPECT_TRUE(sameTables(opened, sheet));
+}
+
+TEST(NetWorthFile, StatementTooLargeToOpenAgainIsNotSaved)
+{
+    QTemporaryDir dir;
+    EXPECT_FALSE(saveNetWorthFile(dir.filePath(QStringLiteral("Huge.NWF")), fullSheet(20000)));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Huge.NWF"))));
+}
+
+TEST(NetWorthFile, SubtotalsAreWrittenAsMoney)
+{
+    NetWorthSheet sheet;
+    fillSide(sheet.cells(NetWorthSide::Assets), {{"Cash", "0.1"}, {"Coins", "0.2"}, {"Sub Total", nullptr}});
+    ASSERT_TRUE(sheet.calculate());
+    ASSERT_EQ(sheet.cells(NetWorthSide::Assets).value(3).number(), 0.1 + 0.2);
+    EXPECT_TRUE(netWorthFileContent(sheet).contains("\r\n\"Sub Total\",0.3,,\r\n"));
 }
 
 TEST(NetWorthFile, DeclaredCountsGiveWayToCalculate)

@@ -98,6 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
                                   "30,000.00 | 71,590.65 | 101,590.65"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Year 19 of Example 5 is 75,808.50585000000137 before it is stored: just
+// above a half of the last decimal, so it must not become an exact half.
+TEST(GrowthEngineRounding, ValueJustAboveAHalfIsStoredRoundedUp)
+{
+    const SavingsResult result =
+        GrowthEngine().calculate(plan("30000", "0", SavingsFrequency::Annually, "0", "0", "-5", 25));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.table().at(19, ValueColumn), amount("75808.5059"));
+}
+
 struct ShapeCase
 {
     const char* name;
