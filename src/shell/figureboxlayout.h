@@ -24,6 +24,9 @@ struct FigureBoxLayout
     // The budget boxes reformat the text as typed; the others show the value
     // just stored in their slot.
     bool formatsOwnText = false;
+    // Words boxes: the longest text the box takes (what its file can hold
+    // and open again); further keys are refused. 0 for no limit.
+    int maxLength = 0;
 };
 
 } // namespace tallyvane

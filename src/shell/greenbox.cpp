@@ -49,8 +49,8 @@ GreenBox::GreenBox(const FigureBoxLayout& boxLayout, SharedValues& values, UiSer
 {
     paintEntryGreen(this);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // A figure dropped in would arrive without passing the key filter.
     setAcceptDrops(false);
-    setDragEnabled(false);
     if (m_layout.filter != KeyFilterKind::Words)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -94,7 +94,12 @@ int GreenBox::filterKey(int keyCode)
     case KeyFilterKind::WholeNumber:
         return wholeNumberKeyFilter(keyCode);
     case KeyFilterKind::Words:
-        return keyCode == KeyDoubleQuote ? KeyRefused : keyCode;
+        if (keyCode == KeyDoubleQuote)
+            return KeyRefused;
+        if (m_layout.maxLength > 0 && keyCode != KeyBackspace && keyCode != KeyDelete &&
+            text().size() - selectedText().size() >= m_layout.maxLength)
+            return KeyRefused;
+        return keyCode;
     }
     return KeyRefused;
 }

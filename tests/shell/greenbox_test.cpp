@@ -3,11 +3,14 @@
 #include "shell/greenbox.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace tallyvane;
@@ -20,6 +23,7 @@ const FigureBoxLayout mortgageRate{KeyFilterKind::Decimal, 2, "###.000", 14, "%"
 const FigureBoxLayout mortgageTerm{KeyFilterKind::WholeNumber, 3, "###", 16, "", false, false, false};
 const FigureBoxLayout budgetAmount{KeyFilterKind::Decimal, 1, "###,,###.00", 10, "", false, true, true};
 const FigureBoxLayout descriptionBox{KeyFilterKind::Words, -1, "", 0, "", false, false, false};
+const FigureBoxLayout shortDescription{.filter = KeyFilterKind::Words, .maxLength = 5};
 
 class GreenBoxTest : public ::testing::Test
 {
@@ -186,13 +190,91 @@ TEST_F(GreenBoxTest, ClipboardIsEmptiedOnEnteringAndLeaving)
     EXPECT_GE(services.clipboardClears, afterEntering + 2); // principal left, term entered
 }
 
-TEST_F(GreenBoxTest, PasteIsRefused)
+// Each way of changing the text other than typing, tried with text waiting
+// on the clipboard and in the undo history.
+struct TextChange
+{
+    const char* name;
+    // Changes the box's text; returns the text the box must still show.
+    std::function<QString(GreenBox*)> apply;
+};
+
+class GreenBoxTextChangeTest : public GreenBoxTest, public ::testing::WithParamInterface<TextChange>
+{
+};
+
+TEST_P(GreenBoxTextChangeTest, IsRefused)
 {
     GreenBox* principal = addBox(mortgagePrincipal);
     showAndFocus(principal);
     QTest::keyClicks(principal, "12");
-    QTest::keyClick(principal, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(principal->text(), "12");
+    QApplication::clipboard()->setText("999");
+    const QString expected = GetParam().apply(principal);
+    QApplication::processEvents();
+    EXPECT_EQ(principal->text(), expected);
+}
+
+QString keyed(GreenBox* box, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    const QString before = box->text();
+    QTest::keyClick(box, key, modifiers);
+    return before;
+}
+
+QString dropText(GreenBox* box)
+{
+    QMimeData data;
+    data.setText("999");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+    return QStringLiteral("12");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GreenBox, GreenBoxTextChangeTest,
+    ::testing::Values(
+        TextChange{"CtrlV", [](GreenBox* box) { return keyed(box, Qt::Key_V, Qt::ControlModifier); }},
+        TextChange{"ShiftInsert",
+                   [](GreenBox* box) { return keyed(box, Qt::Key_Insert, Qt::ShiftModifier); }},
+        TextChange{"CtrlZ", [](GreenBox* box) { return keyed(box, Qt::Key_Z, Qt::ControlModifier); }},
+        TextChange{"RedoAfterAnUndo",
+                   [](GreenBox* box) {
+                       box->undo(); // as if an undo had slipped through
+                       return keyed(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                   }},
+        TextChange{"CtrlX",
+                   [](GreenBox* box) {
+                       box->selectAll();
+                       return keyed(box, Qt::Key_X, Qt::ControlModifier);
+                   }},
+        TextChange{"Drop", dropText}),
+    [](const ::testing::TestParamInfo<TextChange>& info) { return info.param.name; });
+
+TEST_F(GreenBoxTest, FigureBeyondMoneySaysWrongEntryAndKeepsTheStoredValue)
+{
+    GreenBox* principal = addBox(mortgagePrincipal);
+    GreenBox* term = addBox(mortgageTerm);
+    values.inputValues[1] = Money::fromWhole(5000);
+    showAndFocus(principal);
+    QTest::keyClicks(principal, "99999999999999999999");
+    leave(principal, term);
+    EXPECT_EQ(services.messages, std::vector<int>{3});
+    EXPECT_EQ(values.inputValues[1], Money::fromWhole(5000));
+    EXPECT_EQ(principal->text().trimmed(), "5,000.00");
+}
+
+TEST_F(GreenBoxTest, WordBoxStopsAtItsLongestText)
+{
+    GreenBox* words = addBox(shortDescription);
+    showAndFocus(words);
+    QTest::keyClicks(words, "Groceries");
+    EXPECT_EQ(words->text(), "Groce");
+    EXPECT_EQ(services.beeps, 4);
+    QTest::keyClick(words, Qt::Key_Backspace);
+    QTest::keyClicks(words, "r");
+    EXPECT_EQ(words->text(), "Grocr");
 }
 
 TEST_F(GreenBoxTest, WordBoxRefusesTheDoubleQuoteOnly)
