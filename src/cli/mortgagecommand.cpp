@@ -2,8 +2,10 @@
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
 #include "cli/mortgagereport.h"
+#include "cli/printoutoptions.h"
 #include "core/messages.h"
 #include "mortgage/amortizationengine.h"
+#include "mortgage/mortgageprintout.h"
 
 #include <QDate>
 
@@ -48,8 +50,8 @@ std::string usage(LoanKind kind)
            "  --first-date YYYY-MM-DD         date of the first payment; rows then show dates\n"
            "  --increase PERCENT              raise every payment by 0 to 100 percent (0)\n"
            "  --extra YEAR=AMOUNT             additional payment at the start of a year;\n"
-           "                                  repeatable\n"
-           "  --format text|csv|json          (text)\n";
+           "                                  repeatable\n" +
+           printoutUsage();
 }
 
 // The term as typed: whole years for a mortgage, whole months for a loan.
@@ -129,20 +131,21 @@ struct Request
 {
     AmortizationInput input;
     int term = 0;
-    OutputFormat format = OutputFormat::Text;
+    CommandOutput output;
 };
 
 Request readRequest(const QStringList& arguments, LoanKind kind)
 {
     const CommandOptions options(
-        arguments, {QStringLiteral("principal"), QStringLiteral("rate"), QStringLiteral("term"),
-                    QStringLiteral("compounding"), QStringLiteral("payment"), QStringLiteral("days"),
-                    QStringLiteral("view"), QStringLiteral("first-date"), QStringLiteral("increase"),
-                    QStringLiteral("extra"), QStringLiteral("format")});
+        arguments,
+        withPrintoutOptions({QStringLiteral("principal"), QStringLiteral("rate"), QStringLiteral("term"),
+                             QStringLiteral("compounding"), QStringLiteral("payment"), QStringLiteral("days"),
+                             QStringLiteral("view"), QStringLiteral("first-date"), QStringLiteral("increase"),
+                             QStringLiteral("extra")}));
     options.expectNoWords();
     Request request;
     request.term = readTerm(options, kind);
-    request.format = outputFormat(options);
+    request.output = readCommandOutput(options);
     AmortizationInput& input = request.input;
     input.loanKind = kind;
     input.principal =
@@ -181,8 +184,17 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
     try {
         request.input.termYears = termYears(request.term, kind);
         const AmortizationResult result = AmortizationEngine().calculate(request.input);
-        const MortgageReport report{request.input, result};
-        writerFor(request.format, writeMortgageText, writeMortgageCsv, writeMortgageJson)(report, out);
+        if (request.output.printout) {
+            const auto build = [&](const PrintoutSettings& settings) {
+                return mortgagePrintout(request.input, result, settings);
+            };
+            if (const int status = writePrintout(*request.output.printout, build, out, err);
+                status != ExitSuccess)
+                return status;
+        }
+        if (request.output.format)
+            writerFor(*request.output.format, writeMortgageText, writeMortgageCsv,
+                      writeMortgageJson)(MortgageReport{request.input, result}, out);
     } catch (const AmortizationError& error) {
         return calculationFailed(err, error.messageNumber());
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -124,6 +125,17 @@ TEST(MortgageCommand, TextShowsSummaryAndTable)
         EXPECT_NE(outcome.out.find(expected), std::string::npos) << expected << "\n" << outcome.out;
 }
 
+TEST(LoanCommand, ReportFormatWritesThePrintoutWithHeaderAndFont)
+{
+    const CommandRun outcome =
+        run({"loan", "--view", "all", "--format", "report", "--header", "Smith family", "--font", "3"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.substr(0, 68),
+              "\n Smith family\n\n                                Personal Loan Table\n");
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\f'), 1); // 27 of 48 rows on page 1
+    EXPECT_EQ(outcome.out.find("Personal Loan Tables"), std::string::npos);
+}
+
 struct CommandCase
 {
     const char* name;
@@ -161,7 +173,10 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"ExtraBeyondTheTable", {"mortgage", "--extra", "46=100"}, 2, "--extra"},
         CommandCase{"ExtraWithoutAmount", {"mortgage", "--extra", "2"}, 2, "--extra"},
         CommandCase{"NegativeExtra", {"mortgage", "--extra", "2=-5"}, 2, "--extra"},
-        CommandCase{"StrayWord", {"loan", "plenty"}, 2, "unexpected argument"}),
+        CommandCase{"StrayWord", {"loan", "plenty"}, 2, "unexpected argument"},
+        CommandCase{"FontOutOfRange", {"mortgage", "--font", "4"}, 2, "--font takes"},
+        CommandCase{"PrintWithoutFile", {"mortgage", "--print="}, 2, "--print needs a file name"},
+        CommandCase{"PdfWithoutGuiApplication", {"mortgage", "--print", "m.pdf"}, 1, "GUI application"}),
     [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 
 TEST(MortgageCommand, HelpGoesToStandardOutput)
