@@ -2,11 +2,13 @@
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
 #include "cli/mortgagereport.h"
+#include "cli/printoutoptions.h"
 #include "core/dates.h"
 #include "core/fieldreader.h"
 #include "core/messages.h"
 #include "mortgage/amortizationengine.h"
 #include "mortgage/mortgagefile.h"
+#include "mortgage/mortgageprintout.h"
 
 #include <QDate>
 
@@ -29,8 +31,7 @@ const QStringList KnownOptions{
     QStringLiteral("open"),     QStringLiteral("principal"),   QStringLiteral("rate"),
     QStringLiteral("term"),     QStringLiteral("compounding"), QStringLiteral("payment"),
     QStringLiteral("days"),     QStringLiteral("view"),        QStringLiteral("first-date"),
-    QStringLiteral("increase"), QStringLiteral("extra"),       QStringLiteral("save"),
-    QStringLiteral("format")};
+    QStringLiteral("increase"), QStringLiteral("extra"),       QStringLiteral("save")};
 
 constexpr int LongestLoanMonths = 480;
 constexpr int MaxIncreasePercent = 100;
@@ -64,8 +65,8 @@ std::string usage(LoanKind kind)
            "  --increase PERCENT              raise every payment by 0 to 100 percent (0)\n"
            "  --extra YEAR=AMOUNT             additional payment at the start of a year;\n"
            "                                  repeatable; an amount of 0 removes one\n"
-           "  --save FILE                     save these inputs to FILE, then show the table\n"
-           "  --format text|csv|json          (text)\n";
+           "  --save FILE                     save these inputs to FILE, then show the table\n" +
+           printoutUsage();
 }
 
 // The term as typed: whole years for a mortgage, whole months for a loan.
@@ -223,9 +224,9 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         return ExitSuccess;
     }
     try {
-        const CommandOptions options(arguments, KnownOptions);
+        const CommandOptions options(arguments, withPrintoutOptions(KnownOptions));
         options.expectNoWords();
-        const OutputFormat format = outputFormat(options);
+        const CommandOutput output = readCommandOutput(options);
         const Request request = readRequest(options, kind);
         AmortizationInput input = amortizationInput(request.plan);
         if (request.firstDate)
@@ -234,8 +235,16 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         // Only inputs that calculate are saved, as the window saves only after a result.
         if (const std::optional<QString> savePath = options.value(QStringLiteral("save")))
             writeMortgageFile(*savePath, request.plan);
-        const MortgageReport report{input, result};
-        writerFor(format, writeMortgageText, writeMortgageCsv, writeMortgageJson)(report, out);
+        if (output.printout) {
+            const auto build = [&](const PrintoutSettings& settings) {
+                return mortgagePrintout(input, result, settings);
+            };
+            if (const int status = writePrintout(*output.printout, build, out, err); status != ExitSuccess)
+                return status;
+        }
+        if (output.format)
+            writerFor(*output.format, writeMortgageText, writeMortgageCsv,
+                      writeMortgageJson)(MortgageReport{input, result}, out);
     } catch (const UsageError& error) {
         return refuseCommandLine(err, commandName(kind), error, usage(kind));
     } catch (const FileFormatError&) {

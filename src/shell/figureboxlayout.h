@@ -16,9 +16,9 @@ struct FigureBoxLayout
 {
     KeyFilterKind filter = KeyFilterKind::Decimal;
     int slot = -1;  // slot of SharedValues::inputValues, -1 for none
-    QString format; // number format of the shown value
+    QString format = {}; // number format of the shown value
     int width = 0;  // field width of the right-aligned text
-    QString suffix; // "%" for rate boxes
+    QString suffix = {}; // "%" for rate boxes
     bool threeDecimals = false;
     bool selectAllOnFocus = false;
     // The budget boxes reformat the text as typed; the others show the value

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -145,6 +146,17 @@ TEST(LoanCommand, SavedFileOpensToTheSameScheduleAndOptionsOverrideIt)
     EXPECT_NE(longer.out, saved.out);
 }
 
+TEST(LoanCommand, ReportFormatWritesThePrintoutWithHeaderAndFont)
+{
+    const CommandRun outcome =
+        run({"loan", "--view", "all", "--format", "report", "--header", "Smith family", "--font", "3"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out.substr(0, 68),
+              "\n Smith family\n\n                                Personal Loan Table\n");
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\f'), 1); // 27 of 48 rows on page 1
+    EXPECT_EQ(outcome.out.find("Personal Loan Tables"), std::string::npos);
+}
+
 struct CommandCase
 {
     const char* name;
@@ -190,7 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"SaveIntoMissingFolder",
                     {"loan", "--save", "/nonexistent/folder/Car.ULD"},
                     1,
-                    "Bad Filename. Must be in the form MYFILE.ULD\n"}),
+                    "Bad Filename. Must be in the form MYFILE.ULD\n"},
+        CommandCase{"FontOutOfRange", {"mortgage", "--font", "4"}, 2, "--font takes"},
+        CommandCase{"PrintWithoutFile", {"mortgage", "--print="}, 2, "--print needs a file name"},
+        CommandCase{"PdfWithoutGuiApplication", {"mortgage", "--print", "m.pdf"}, 1, "GUI application"}),
     [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 
 TEST(MortgageCommand, HelpGoesToStandardOutput)

@@ -1,0 +1,88 @@
+#include "shell/printing/reportpainter.h"
+
+#include "core/safefile.h"
+#include "shell/printing/reportpagelayout.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace tallyvane {
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+
+void paintPage(QPainter& painter, const ReportPage& page, const ReportPageLayout& layout,
+               double pixelsPerPoint)
+{
+    for (std::size_t line = 0; line < page.lines.size(); ++line) {
+        for (const ReportItem& item : page.lines[line].items) {
+            // Leading blanks only pad a field; the text is placed where it shows.
+            qsizetype blanks = 0;
+            while (blanks < item.text.size() && item.text[blanks] == u' ')
+                ++blanks;
+            if (blanks == item.text.size())
+                continue;
+            const QPointF at =
+                layout.position(static_cast<int>(line), item.column + static_cast<int>(blanks));
+            painter.drawText(at * pixelsPerPoint, item.text.mid(blanks));
+        }
+    }
+}
+
+} // namespace
+
+bool paintReport(const Report& report, QPagedPaintDevice& device)
+{
+    const ReportPageLayout layout = reportPageLayout(report, device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // The painter starts at the device's printable area; the layout counts
+    // from the paper's corner.
+    const double pixelsPerPoint = device.logicalDpiY() / PointsPerInch;
+    QPageLayout paper = device.pageLayout();
+    paper.setUnits(QPageLayout::Point);
+    painter.translate(-paper.paintRect().topLeft() * pixelsPerPoint);
+    QFont font = layout.font;
+    font.setPointSizeF(font.pointSizeF() * layout.scale);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+
+    for (std::size_t page = 0; page < report.pages.size(); ++page) {
+        if (page > 0 && !device.newPage())
+            return false;
+        paintPage(painter, report.pages[page], layout, pixelsPerPoint);
+    }
+    return painter.end();
+}
+
+QPageSize defaultPaperSize()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                              : QPageSize(QPageSize::A4);
+}
+
+QByteArray reportPdf(const Report& report, const QPageSize& paper)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Tallyvane"));
+        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
+        if (!paintReport(report, writer))
+            return QByteArray();
+    }
+    return buffer.data();
+}
+
+bool saveReportPdf(const Report& report, const QString& path, const QPageSize& paper)
+{
+    const QByteArray pdf = reportPdf(report, paper);
+    return !pdf.isEmpty() && saveFileSafely(path, pdf);
+}
+
+} // namespace tallyvane

@@ -1,0 +1,34 @@
+#pragma once
+
+// Printing a report: the core builds a Report once; this paints it on any
+// paged device, one device page per report page, in the layout that
+// reportPageLayout() computes for that device. A QPrinter (a printer or a
+// PDF file), a QPdfWriter and the printer that a print preview hands to its
+// paintRequested signal all go through paintReport(), so the preview shows
+// the pages exactly as they print.
+
+#include "core/report/report.h"
+
+#include <QByteArray>
+#include <QPageSize>
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace tallyvane {
+
+// Paints every page of the report; false when the device could not be
+// painted on (a printer that refused the job).
+bool paintReport(const Report& report, QPagedPaintDevice& device);
+
+// The paper where no printer says otherwise: Letter where the system's
+// measurements are American, A4 elsewhere.
+QPageSize defaultPaperSize();
+
+// The report as a PDF document on portrait paper of `paper` size.
+QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaperSize());
+// Writes reportPdf() to `path` through saveFileSafely; false when the file
+// could not be written.
+bool saveReportPdf(const Report& report, const QString& path, const QPageSize& paper = defaultPaperSize());
+
+} // namespace tallyvane
