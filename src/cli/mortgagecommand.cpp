@@ -174,6 +174,7 @@ MortgagePlan defaultPlan(LoanKind kind)
     plan.principal = Money::fromWhole(kind == LoanKind::Mortgage ? 100000 : 20000);
     plan.annualRatePercent = *Money::fromDecimalText("10.125");
     plan.termYears = termYears(kind == LoanKind::Mortgage ? 25 : 48, kind);
+    plan.choices.firstPaymentDate = todayShortText();
     return plan;
 }
 

@@ -36,9 +36,13 @@ std::int16_t readWholeIn(FieldReader& reader, int lowest, int highest)
     return value;
 }
 
+// A file saved without a date in force may carry none; today's stands in.
 QString readDate(FieldReader& reader)
 {
-    const QDate date = parseShortDate(reader.readText());
+    const QString text = reader.readText();
+    if (text.isEmpty())
+        return todayShortText();
+    const QDate date = parseShortDate(text);
     if (!date.isValid())
         throw FileFormatError("first payment date unreadable");
     return shortDateText(date);

@@ -146,6 +146,18 @@ TEST(LoanCommand, SavedFileOpensToTheSameScheduleAndOptionsOverrideIt)
     EXPECT_NE(longer.out, saved.out);
 }
 
+TEST(MortgageCommand, SavedDefaultsOpenToTheSameSchedule)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.UMD"));
+    const QStringList mortgage{"mortgage", "--principal", "100000", "--rate", "10.125", "--term", "25"};
+    const CommandRun saved = run(mortgage + QStringList{"--save", path, "--format", "json"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const CommandRun opened = run({"mortgage", "--open", path, "--format", "json"});
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(opened.out, saved.out);
+}
+
 TEST(LoanCommand, ReportFormatWritesThePrintoutWithHeaderAndFont)
 {
     const CommandRun outcome =
