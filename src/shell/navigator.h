@@ -72,7 +72,6 @@ private:
 
     QMdiSubWindow* openChild(QWidget* child, ChildKind placement);
     void placeActivated(QMdiSubWindow* window);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     SharedValues& m_values;
     FrameWindow& m_frame;
