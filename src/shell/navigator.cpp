@@ -122,6 +122,9 @@ void Navigator::choose(MenuChoice choice)
     case MenuChoice::HowTo:
         showHelp(HelpContext::Menu);
         return;
+    case MenuChoice::Personalize:
+        emit personalizeRequested();
+        return;
     case MenuChoice::Mortgage:
         m_values.loanKind = 1;
         break;

@@ -62,6 +62,8 @@ signals:
     void exitRequested();
     // The message numbered in SharedValues::msgNumber is to be shown over the menu.
     void messageRequested();
+    // "Personali&ze Settings" was chosen.
+    void personalizeRequested();
 
 private:
     struct Registration
