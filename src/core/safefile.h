@@ -17,6 +17,14 @@ namespace tallyvane {
 // even for a user (such as root) whom the system would let through.
 bool saveFileSafely(const QString& path, const QByteArray& content);
 
+// Where the file system cannot keep a temporary file unnamed, QSaveFile
+// writes it as "<target name>.XXXXXX" (six letters or digits) beside the
+// target, and a save cut short by a crash or a power cut leaves it there. A
+// successful save removes those of its own target; file choosers hide them.
+// The target name such a leftover was meant for, or nothing for a name of
+// another form.
+std::optional<QString> interruptedSaveTarget(const QString& fileName);
+
 // The largest data file (budget, net worth, settings) the program opens. The
 // length limits of the boxes keep everything a user can type well below it.
 inline constexpr qint64 DataFileByteLimit = 1 << 20;

@@ -96,6 +96,27 @@ TEST_F(SaveFileSafely, MissingFolderOrAFolderAsTargetFails)
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Home.BGT")});
 }
 
+TEST_F(SaveFileSafely, ASuccessfulSaveTakesAwayWhatInterruptedSavesOfItsFileLeft)
+{
+    const QStringList kept{QStringLiteral("Home.BGT.ab-xyz"), QStringLiteral("Home.BGT.backup1"),
+                           QStringLiteral("Other.BGT.aB3xYz")};
+    for (const QString& name :
+         kept + QStringList{QStringLiteral("Home.BGT.aB3xYz"), QStringLiteral("Home.BGT.QWERTY")}) {
+        QFile file(m_folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(saveFileSafely(m_path, newContent));
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Home.BGT")} + kept);
+}
+
+TEST(InterruptedSaveTarget, NamesTheFileALeftoverWasMeantFor)
+{
+    EXPECT_EQ(interruptedSaveTarget(QStringLiteral("HOME.BGT.aB3xYz")), QStringLiteral("HOME.BGT"));
+    EXPECT_EQ(interruptedSaveTarget(QStringLiteral("Personal.tvp.Qm7T0a")), QStringLiteral("Personal.tvp"));
+    for (const char* other : {"HOME.BGT", "HOME.BGT.aB3xY", "HOME.BGT.aB3xYzz", "HOME.BGT.aB-xYz", ".aB3xYz"})
+        EXPECT_EQ(interruptedSaveTarget(QString::fromLatin1(other)), std::nullopt) << other;
+}
+
 TEST_F(SaveFileSafely, ReadSmallFileHonoursItsLimit)
 {
     EXPECT_EQ(readSmallFile(m_path), oldContent);

@@ -1,5 +1,6 @@
 #include "core/dates.h"
 #include "core/messages.h"
+#include "core/savefault.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgagewindowdriver.h"
@@ -145,6 +146,35 @@ TEST_F(MortgageFilesTest, SaveNeedsResultsAndACancelWritesNothing)
     click("MSaveFile"); // no name scripted: cancelled
     EXPECT_EQ(services.fileRequests.back(), 6);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(MortgageFilesTest, FailedSaveSaysSoAndKeepsThePreviousFileAndName)
+{
+    const QByteArray previous("previous file\r\n");
+    for (const SaveFault::Step step :
+         {SaveFault::Step::Write, SaveFault::Step::Flush, SaveFault::Step::Rename}) {
+        open(LoanKind::Mortgage);
+        click("MCalc");
+        values.mortFileName = QStringLiteral("Home.UMD");
+        QFile file(path("Other.UMD"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(previous);
+        file.close();
+        {
+            SaveFault fault;
+            fault.failAt = step;
+            fault.bytesBeforeFailure = 20;
+            const ScopedSaveFault failing(fault);
+            saveAs(path("Other.UMD"));
+        }
+        ASSERT_FALSE(services.messageTexts.empty());
+        EXPECT_EQ(services.messageTexts.back(), "Bad Filename. Must be in the form MYFILE.UMD");
+        EXPECT_EQ(values.mortFileName, "Home.UMD");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), previous);
+        file.close();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Other.UMD"});
+    }
 }
 
 TEST_F(MortgageFilesTest, ToPrinterAsksTheHeaderAndShowsThePreview)

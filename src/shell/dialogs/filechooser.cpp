@@ -1,10 +1,59 @@
 #include "shell/dialogs/filechooser.h"
 
+#include "core/safefile.h"
 #include "core/sharedvalues.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+
+#include <algorithm>
 
 namespace tallyvane {
+namespace {
+
+// The patterns of a name filter such as "Budget Database (*.Bgt)".
+QList<QRegularExpression> filterPatterns(const QString& nameFilter)
+{
+    const qsizetype open = nameFilter.lastIndexOf(u'(');
+    const qsizetype close = nameFilter.lastIndexOf(u')');
+    const QString patterns =
+        open >= 0 && close > open ? nameFilter.mid(open + 1, close - open - 1) : nameFilter;
+    QList<QRegularExpression> expressions;
+    for (const QString& pattern : patterns.split(u' ', Qt::SkipEmptyParts))
+        expressions.append(QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive));
+    return expressions;
+}
+
+// Hides the temporary files an interrupted save of a data file left beside
+// it ("HOME.BGT.aB3xYz"), also when the user widens the name filter.
+class InterruptedSaveFilter : public QSortFilterProxyModel
+{
+public:
+    InterruptedSaveFilter(const QString& nameFilter, QObject* parent)
+        : QSortFilterProxyModel(parent), m_dataFiles(filterPatterns(nameFilter))
+    {
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        const QModelIndex entry = sourceModel()->index(row, 0, parent);
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files == nullptr || files->isDir(entry))
+            return true;
+        const std::optional<QString> target = interruptedSaveTarget(files->fileName(entry));
+        return !target ||
+               std::none_of(m_dataFiles.begin(), m_dataFiles.end(),
+                            [&](const QRegularExpression& data) { return data.match(*target).hasMatch(); });
+    }
+
+private:
+    QList<QRegularExpression> m_dataFiles;
+};
+
+} // namespace
 
 std::optional<FileRequest> fileRequestFor(const SharedValues& values)
 {
@@ -54,6 +103,9 @@ void configureFileDialog(QFileDialog& dialog, const FileRequest& request)
     dialog.setFilter(filters);
     dialog.setNameFilter(request.nameFilter);
     dialog.selectNameFilter(request.nameFilter);
+    // Takes effect in Qt's own dialog; a native one lists only the filter's
+    // extension, which such leftovers do not end in.
+    dialog.setProxyModel(new InterruptedSaveFilter(request.nameFilter, &dialog));
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
 }

@@ -2,7 +2,12 @@
 
 #include "core/sharedvalues.h"
 
+#include <QAbstractItemModel>
+#include <QFile>
 #include <QFileDialog>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +109,43 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RealFileDialogTest,
                                            RealDialogCase{"Save", FileDialogKind::Save,
                                                           QFileDialog::AcceptSave, QFileDialog::AnyFile}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+QStringList namesListed(const QListView& view)
+{
+    QStringList names;
+    for (int row = 0; row < view.model()->rowCount(view.rootIndex()); ++row)
+        names << view.model()->index(row, 0, view.rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+// The names the dialog's list shows, given the time to read the folder.
+QStringList listedNames(QFileDialog& dialog, const QStringList& expected)
+{
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    if (view == nullptr)
+        return {};
+    QTest::qWaitFor([&] { return namesListed(*view) == expected; });
+    return namesListed(*view);
+}
+
+TEST(FileChooserListing, HidesWhatInterruptedSavesLeftEvenUnderAWiderFilter)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"HOME.BGT", "HOME.BGT.aB3xYz", "Notes.txt", "Notes.txt.aB3xYz"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    configureFileDialog(dialog, {FileDialogKind::Open, "Budget Database (*.Bgt)", QString()});
+    dialog.setDirectory(folder.path());
+    const QStringList budgets{"HOME.BGT"};
+    EXPECT_EQ(listedNames(dialog, budgets), budgets);
+    dialog.setNameFilter(QStringLiteral("All files (*)"));
+    const QStringList everything{"HOME.BGT", "Notes.txt", "Notes.txt.aB3xYz"};
+    EXPECT_EQ(listedNames(dialog, everything), everything);
+}
 
 class NoRequestTest : public ::testing::TestWithParam<int>
 {
