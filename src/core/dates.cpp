@@ -13,13 +13,14 @@ QDate parseShortDate(const QString& text)
 {
     const QString trimmed = text.trimmed();
     const QLocale locale = QLocale::system();
-    QDate date = locale.toDate(trimmed, QLocale::ShortFormat);
+    const QDate date = locale.toDate(trimmed, QLocale::ShortFormat);
+    // The ISO form writes all four digits of its year, which stands as written.
     if (!date.isValid())
-        date = QDate::fromString(trimmed, Qt::ISODate);
+        return QDate::fromString(trimmed, Qt::ISODate);
     // A two-digit year reads as 19xx; years below 50 are meant as this century.
     const bool twoDigitYear = !locale.dateFormat(QLocale::ShortFormat).contains(QStringLiteral("yyyy"));
-    if (date.isValid() && twoDigitYear && date.year() >= 1900 && date.year() < 1950)
-        date = date.addYears(100);
+    if (twoDigitYear && date.year() >= 1900 && date.year() < 1950)
+        return date.addYears(100);
     return date;
 }
 

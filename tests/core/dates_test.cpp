@@ -18,9 +18,11 @@ TEST(ShortDates, WrittenDatesReadBack)
     }
 }
 
-TEST(ShortDates, IsoFormIsAlsoRead)
+TEST(ShortDates, IsoFormIsAlsoReadWithItsYearAsWritten)
 {
     EXPECT_EQ(parseShortDate(QStringLiteral("2031-07-04")), QDate(2031, 7, 4));
+    // Not moved a century on, as a two-digit year before 50 would be.
+    EXPECT_EQ(parseShortDate(QStringLiteral("1949-05-01")), QDate(1949, 5, 1));
 }
 
 TEST(ShortDates, UnreadableTextGivesAnInvalidDate)
