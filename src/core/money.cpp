@@ -82,6 +82,7 @@ std::optional<Money> Money::fromDecimalText(std::string_view text)
     bool roundUpCandidate = false;
     bool pastHalf = false;
     bool seenPoint = false;
+    bool beyondMoney = false;
     int digitsAfterLimit = 0;
     for (; at < text.size(); ++at) {
         const char c = text[at];
@@ -94,9 +95,11 @@ std::optional<Money> Money::fromDecimalText(std::string_view text)
         anyDigit = true;
         const int digit = c - '0';
         if (!seenPoint) {
-            whole = whole * 10 + digit;
-            if (whole > Wide(rawMax))
-                throw ArithmeticFault("money out of range");
+            // Too large a number is a fault only once the whole text has
+            // turned out to be a number.
+            beyondMoney = beyondMoney || whole * 10 + digit > Wide(rawMax);
+            if (!beyondMoney)
+                whole = whole * 10 + digit;
         } else if (fractionDigits < 4) {
             fraction = fraction * 10 + digit;
             ++fractionDigits;
@@ -109,6 +112,8 @@ std::optional<Money> Money::fromDecimalText(std::string_view text)
     }
     if (!anyDigit)
         return std::nullopt;
+    if (beyondMoney)
+        throw ArithmeticFault("money out of range");
     for (; fractionDigits < 4; ++fractionDigits)
         fraction *= 10;
     Wide raw = whole * Scale + fraction;

@@ -96,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Empty", "", std::nullopt}, TextCase{"SignOnly", "-", std::nullopt},
         TextCase{"PointOnly", ".", std::nullopt}, TextCase{"TwoPoints", "1.2.3", std::nullopt},
         TextCase{"Letters", "12abc", std::nullopt}, TextCase{"Exponent", "1e5", std::nullopt},
-        TextCase{"Comma", "1,234.00", std::nullopt}, TextCase{"Blank", " 5", std::nullopt}),
+        TextCase{"Comma", "1,234.00", std::nullopt}, TextCase{"Blank", " 5", std::nullopt},
+        TextCase{"LettersAfterDigitsBeyondMoney", "99999999999999999999x", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MoneyFromDecimalTextRange, TooLargeIsAFault)
