@@ -570,6 +570,20 @@ bool MortgageCalc::openFile(const QString& path)
     return true;
 }
 
+// The term in this window's unit, rounded to whole years or months. A term
+// from a file too far out to be shown at all is taken as if typed: beyond
+// the limit it becomes the limit, with the limit's message; below zero it
+// becomes 0, which calculating refuses.
+void MortgageCalc::showOpenedTerm(Money termYears)
+{
+    try {
+        const Money shown = m_mode.termInMonths ? termYears * Money::fromWhole(12) : termYears;
+        showTerm(Money::fromWhole(static_cast<std::int64_t>(std::llround(shown.toDouble()))));
+    } catch (const ArithmeticFault&) {
+        storeTerm(termYears < Money() ? Money() : Money::fromWhole(m_mode.termLimit + 1));
+    }
+}
+
 // A file of the other kind opens in this window's own mode: its term is shown
 // in this window's unit.
 void MortgageCalc::showPlan(const MortgagePlan& opened)
@@ -580,8 +594,7 @@ void MortgageCalc::showPlan(const MortgagePlan& opened)
     slot(MortgageSlot::TermYears) = opened.termYears;
     showPrincipal();
     m_rateBox->showStoredValue();
-    const Money shownTerm = m_mode.termInMonths ? opened.termYears * Money::fromWhole(12) : opened.termYears;
-    showTerm(Money::fromWhole(static_cast<std::int64_t>(std::llround(shownTerm.toDouble()))));
+    showOpenedTerm(opened.termYears);
     chooseEntry(m_compounding, opened.compounding);
     chooseEntry(m_paymentKind, opened.paymentKind);
     m_state = opened.choices;

@@ -62,6 +62,7 @@ private:
     void showPrincipal();
     void storeTerm(Money typed);
     void showTerm(Money typed);
+    void showOpenedTerm(Money termYears);
     void storeRateChoice();
     void storeTermChoice();
     bool refuseListKey(QWidget* successor, QEvent* event);

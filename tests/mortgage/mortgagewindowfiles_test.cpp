@@ -148,6 +148,30 @@ TEST_F(MortgageFilesTest, SaveNeedsResultsAndACancelWritesNothing)
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
+// Terms no file the program writes holds, too far out for the loan
+// window's months: they open as a typed term would.
+TEST_F(MortgageFilesTest, TermsFarOutOpenAsTheLimitOrAsNone)
+{
+    for (const auto& [kind, limit] :
+         {std::pair{LoanKind::Mortgage, "40"}, std::pair{LoanKind::PersonalLoan, "480"}}) {
+        MortgagePlan plan = everyChoiceMade();
+        plan.loanKind = kind;
+        plan.termYears = *Money::fromDecimalText("922337203685477");
+        writeMortgageFile(path("far.UMD"), plan);
+        services.messages.clear();
+        open(kind);
+        ASSERT_TRUE(window->openFile(path("far.UMD")));
+        EXPECT_EQ(services.messages, std::vector<int>{Message::FortyYearsLimit});
+        EXPECT_EQ(list("InTerm")->currentText().trimmed(), limit);
+        EXPECT_EQ(values.inputValues.at(3), Money::fromWhole(40));
+
+        plan.termYears = -plan.termYears;
+        writeMortgageFile(path("far.UMD"), plan);
+        ASSERT_TRUE(window->openFile(path("far.UMD")));
+        EXPECT_LE(values.inputValues.at(3), Money());
+    }
+}
+
 TEST_F(MortgageFilesTest, FailedSaveSaysSoAndKeepsThePreviousFileAndName)
 {
     const QByteArray previous("previous file\r\n");
