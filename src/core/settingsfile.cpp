@@ -10,14 +10,35 @@
 
 namespace tallyvane {
 
+namespace {
+
+// A file that is missing or cannot be read to the end: the page length goes
+// back to its default, and some currency symbol is always left.
+void keepUsableSettings(bool complete, SharedValues& values)
+{
+    if (!complete)
+        values.pageLines = DefaultPageLines;
+    if (values.currencySymbol.isEmpty())
+        values.currencySymbol = QStringLiteral("$");
+}
+
+} // namespace
+
 bool readSettingsFile(const QString& path, SharedValues& values)
+{
+    const auto content = readSmallFile(path);
+    if (!content) {
+        keepUsableSettings(false, values);
+        return false;
+    }
+    return parseSettings(*content, values);
+}
+
+bool parseSettings(const QByteArray& content, SharedValues& values)
 {
     bool complete = false;
     try {
-        const auto content = readSmallFile(path);
-        if (!content)
-            throw FileFormatError("settings file missing");
-        FieldReader reader(*content);
+        FieldReader reader(content);
         values.currencySymbol = reader.readText();
         values.prtFontChoice = reader.readWhole16();
         if (values.prtFontChoice < 0 || values.prtFontChoice > 3) {
@@ -27,21 +48,24 @@ bool readSettingsFile(const QString& path, SharedValues& values)
         values.userName = reader.readText();
         complete = true;
     } catch (const FileFormatError&) {
-        values.pageLines = DefaultPageLines;
     }
-    if (values.currencySymbol.isEmpty())
-        values.currencySymbol = QStringLiteral("$");
+    keepUsableSettings(complete, values);
     return complete;
 }
 
-bool writeSettingsFile(const QString& path, const SharedValues& values)
+QByteArray settingsFileContent(const SharedValues& values)
 {
     FieldWriter writer;
     writer.writeText(values.currencySymbol);
     writer.writeWhole(values.prtFontChoice);
     writer.writeText(values.userName);
     writer.endLine();
-    return saveDataFile(path, writer.content());
+    return writer.content();
+}
+
+bool writeSettingsFile(const QString& path, const SharedValues& values)
+{
+    return saveDataFile(path, settingsFileContent(values));
 }
 
 QString userSettingsPath()

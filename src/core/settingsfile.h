@@ -7,6 +7,7 @@
 
 #include "core/sharedvalues.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace tallyvane {
@@ -20,9 +21,12 @@ inline constexpr int UserNameLimit = 100;
 // Reads the settings into `values`; false when the file was missing or
 // incomplete (the defaults then apply). Always leaves a currency symbol.
 bool readSettingsFile(const QString& path, SharedValues& values);
+// The same reading of a file's bytes.
+bool parseSettings(const QByteArray& content, SharedValues& values);
 // Writes the three settings as one line; false when the save failed or the
 // file would be too large to read back.
 bool writeSettingsFile(const QString& path, const SharedValues& values);
+QByteArray settingsFileContent(const SharedValues& values);
 
 // Settings are the user's own: they live in the user's configuration folder
 // ($XDG_CONFIG_HOME/tallyvane, ~/.config/tallyvane by default), which is
