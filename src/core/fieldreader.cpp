@@ -4,6 +4,8 @@
 #include "core/textdecoding.h"
 #include "core/whole16.h"
 
+#include <QStringDecoder>
+
 #include <cmath>
 
 namespace tallyvane {
@@ -30,6 +32,15 @@ bool isPlainNumber(const QString& text)
             return false;
     }
     return seenDigit;
+}
+
+// A field's bytes as text. A U+FEFF at its start is part of the text: only
+// the file's first character can be a byte order mark, and decodeFileText
+// has taken that one away.
+QString fieldText(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 } // namespace
@@ -79,7 +90,7 @@ QString FieldReader::readQuoted()
     if (close < 0)
         throw FileFormatError("missing closing quote");
     m_position = close + 1;
-    return QString::fromUtf8(m_content.mid(start, close - start));
+    return fieldText(QByteArrayView(m_content).sliced(start, close - start));
 }
 
 QString FieldReader::readBare()
@@ -87,7 +98,7 @@ QString FieldReader::readBare()
     const qsizetype start = m_position;
     while (m_position < m_content.size() && m_content[m_position] != ',' && !isLineEnd(m_content[m_position]))
         ++m_position;
-    return QString::fromUtf8(m_content.mid(start, m_position - start)).trimmed();
+    return fieldText(QByteArrayView(m_content).sliced(start, m_position - start)).trimmed();
 }
 
 // Moves past the separator after a field: a comma or one line end.
