@@ -38,6 +38,8 @@ namespace tallyvane {
 namespace {
 
 constexpr int AmountColumnTwips = 470;
+const char* const PaymentsCaption = "# paymts per year";
+const char* const BudgetedCaption = "Amount budgeted";
 
 const FigureBoxLayout DescriptionBox{
     .filter = KeyFilterKind::Words, .selectAllOnFocus = true, .maxLength = BudgetDescriptionLimit};
@@ -104,9 +106,11 @@ void showBelowZero(QLabel* label, bool belowZero)
 
 } // namespace
 
-// What tells the two sides apart: their control names and texts.
-struct Budget::SideTexts
+// What tells the two sides apart: their slots, control names and texts.
+struct Budget::SideDesign
 {
+    BudgetSide kind;
+    int firstSlot;
     const char* frameName;
     const char* frameTitle;
     const char* descriptionName;
@@ -131,12 +135,55 @@ struct Budget::SideTexts
     const char* totalBudgetedName;
 };
 
-namespace {
+const Budget::SideDesign Budget::IncomeSide{.kind = BudgetSide::Income,
+                                            .firstSlot = BudgetSlot::IncomeAmount,
+                                            .frameName = "Frame2",
+                                            .frameTitle = " Annual Income ",
+                                            .descriptionName = "InIncDesc",
+                                            .amountName = "InIncAmt",
+                                            .paymentsName = "InIncFreq",
+                                            .budgetedName = "InIncBgtAmt",
+                                            .descriptionCaption = " Description of the source of income",
+                                            .amountCaption = " Amount of income",
+                                            .addName = "AddIncome1",
+                                            .addCaption = "&Add",
+                                            .whatIfName = "CorrectRec1",
+                                            .whatIfCaption = "&What If?",
+                                            .removeName = "DelRecord1",
+                                            .removeCaption = "D&elete",
+                                            .addChangedName = "AddCorRec1",
+                                            .addChangedCaption = "Add Changed &Record",
+                                            .gridName = "BGrid1",
+                                            .amountHeading = "Income",
+                                            .totalCaptionName = "Label3",
+                                            .totalCaption = " Total annual income",
+                                            .totalName = "TotInc",
+                                            .totalBudgetedName = "TotIncBgt"};
 
-const char* const PaymentsCaption = "# paymts per year";
-const char* const BudgetedCaption = "Amount budgeted";
-
-} // namespace
+const Budget::SideDesign Budget::ExpenseSide{.kind = BudgetSide::Expense,
+                                             .firstSlot = BudgetSlot::ExpenseAmount,
+                                             .frameName = "Frame1",
+                                             .frameTitle = "Annual Expense",
+                                             .descriptionName = "InExpDesc",
+                                             .amountName = "InExpAmt",
+                                             .paymentsName = "InExpFreq",
+                                             .budgetedName = "InExpBgtAmt",
+                                             .descriptionCaption = " Description of the expense purpose",
+                                             .amountCaption = " Amount of expense",
+                                             .addName = "AddExpense2",
+                                             .addCaption = "Ad&d",
+                                             .whatIfName = "CorrectRec2",
+                                             .whatIfCaption = "What &If?",
+                                             .removeName = "DelRecord2",
+                                             .removeCaption = "De&lete",
+                                             .addChangedName = "AddCorRec2",
+                                             .addChangedCaption = "Add C&hanged Record",
+                                             .gridName = "BGrid2",
+                                             .amountHeading = "Expense",
+                                             .totalCaptionName = "Label4",
+                                             .totalCaption = " Total annual expenses",
+                                             .totalName = "TotExp",
+                                             .totalBudgetedName = "TotExpBgt"};
 
 Budget::Budget(SharedValues& values, UiServices& services, PlannerHost& host, QWidget* parent)
     : PlannerWindow(values, services, host, {QStringLiteral(" Budget Calculations"), HelpContext::Budget},
@@ -148,54 +195,8 @@ Budget::Budget(SharedValues& values, UiServices& services, PlannerHost& host, QW
     values.plannerMode = 0;
     values.recNumPreset = 0;
 
-    m_income.kind = BudgetSide::Income;
-    m_income.firstSlot = BudgetSlot::IncomeAmount;
-    buildSide(m_income, {.frameName = "Frame2",
-                         .frameTitle = " Annual Income ",
-                         .descriptionName = "InIncDesc",
-                         .amountName = "InIncAmt",
-                         .paymentsName = "InIncFreq",
-                         .budgetedName = "InIncBgtAmt",
-                         .descriptionCaption = " Description of the source of income",
-                         .amountCaption = " Amount of income",
-                         .addName = "AddIncome1",
-                         .addCaption = "&Add",
-                         .whatIfName = "CorrectRec1",
-                         .whatIfCaption = "&What If?",
-                         .removeName = "DelRecord1",
-                         .removeCaption = "D&elete",
-                         .addChangedName = "AddCorRec1",
-                         .addChangedCaption = "Add Changed &Record",
-                         .gridName = "BGrid1",
-                         .amountHeading = "Income",
-                         .totalCaptionName = "Label3",
-                         .totalCaption = " Total annual income",
-                         .totalName = "TotInc",
-                         .totalBudgetedName = "TotIncBgt"});
-    m_expense.kind = BudgetSide::Expense;
-    m_expense.firstSlot = BudgetSlot::ExpenseAmount;
-    buildSide(m_expense, {.frameName = "Frame1",
-                          .frameTitle = "Annual Expense",
-                          .descriptionName = "InExpDesc",
-                          .amountName = "InExpAmt",
-                          .paymentsName = "InExpFreq",
-                          .budgetedName = "InExpBgtAmt",
-                          .descriptionCaption = " Description of the expense purpose",
-                          .amountCaption = " Amount of expense",
-                          .addName = "AddExpense2",
-                          .addCaption = "Ad&d",
-                          .whatIfName = "CorrectRec2",
-                          .whatIfCaption = "What &If?",
-                          .removeName = "DelRecord2",
-                          .removeCaption = "De&lete",
-                          .addChangedName = "AddCorRec2",
-                          .addChangedCaption = "Add C&hanged Record",
-                          .gridName = "BGrid2",
-                          .amountHeading = "Expense",
-                          .totalCaptionName = "Label4",
-                          .totalCaption = " Total annual expenses",
-                          .totalName = "TotExp",
-                          .totalBudgetedName = "TotExpBgt"});
+    buildSide(m_income, IncomeSide);
+    buildSide(m_expense, ExpenseSide);
     buildShared();
     layOut();
     linkSuccessors();
@@ -218,21 +219,23 @@ QSize Budget::sizeHint() const
             twipsToPixels(FrameStartHeightTwips - at.y(), logicalDpiY())};
 }
 
-void Budget::buildSide(Side& side, const SideTexts& texts)
+void Budget::buildSide(Side& side, const SideDesign& design)
 {
+    side.kind = design.kind;
+    side.firstSlot = design.firstSlot;
     const std::vector<GreenBox*> boxes = buildGreenBoxes({
-        {.name = QString::fromLatin1(texts.descriptionName),
+        {.name = QString::fromLatin1(design.descriptionName),
          .layout = DescriptionBox,
-         .successor = QString::fromLatin1(texts.amountName)},
-        {.name = QString::fromLatin1(texts.amountName),
+         .successor = QString::fromLatin1(design.amountName)},
+        {.name = QString::fromLatin1(design.amountName),
          .layout = amountBox(side.firstSlot),
-         .successor = QString::fromLatin1(texts.paymentsName)},
-        {.name = QString::fromLatin1(texts.paymentsName),
+         .successor = QString::fromLatin1(design.paymentsName)},
+        {.name = QString::fromLatin1(design.paymentsName),
          .layout = paymentsBox(side.firstSlot + 1),
-         .successor = QString::fromLatin1(texts.budgetedName)},
-        {.name = QString::fromLatin1(texts.budgetedName),
+         .successor = QString::fromLatin1(design.budgetedName)},
+        {.name = QString::fromLatin1(design.budgetedName),
          .layout = amountBox(side.firstSlot + 2),
-         .successor = QString::fromLatin1(texts.addName)},
+         .successor = QString::fromLatin1(design.addName)},
     });
     side.description = boxes[0];
     side.amount = boxes[1];
@@ -245,15 +248,15 @@ void Budget::buildSide(Side& side, const SideTexts& texts)
         connect(pushButton, &QPushButton::clicked, this, [this, &side, action] { (this->*action)(side); });
         return pushButton;
     };
-    side.add = button(texts.addCaption, texts.addName, &Budget::add);
-    side.whatIf = button(texts.whatIfCaption, texts.whatIfName, &Budget::whatIf);
-    side.remove = button(texts.removeCaption, texts.removeName, &Budget::deleteRecord);
-    side.addChanged = button(texts.addChangedCaption, texts.addChangedName, &Budget::addChangedRecord);
+    side.add = button(design.addCaption, design.addName, &Budget::add);
+    side.whatIf = button(design.whatIfCaption, design.whatIfName, &Budget::whatIf);
+    side.remove = button(design.removeCaption, design.removeName, &Budget::deleteRecord);
+    side.addChanged = button(design.addChangedCaption, design.addChangedName, &Budget::addChangedRecord);
     side.addChanged->hide();
 
-    side.model = new BudgetGridModel(side.list, QString::fromLatin1(texts.amountHeading), this);
+    side.model = new BudgetGridModel(side.list, QString::fromLatin1(design.amountHeading), this);
     side.grid = new Grid(side.model, this);
-    side.grid->setObjectName(QString::fromLatin1(texts.gridName));
+    side.grid->setObjectName(QString::fromLatin1(design.gridName));
     side.grid->setHeadingHeightTwips(300);
     // The number column fits the largest record number; the description
     // takes what the figures leave.
@@ -264,20 +267,20 @@ void Budget::buildSide(Side& side, const SideTexts& texts)
     side.grid->horizontalHeader()->setSectionResizeMode(BudgetGridModel::Description, QHeaderView::Stretch);
     connect(side.grid, &Grid::cellClicked, this, [this, &side] { presetRecordNumber(side); });
 
-    side.totalCaption = plannerCaption(QString::fromLatin1(texts.totalCaption),
-                                       QString::fromLatin1(texts.totalCaptionName), this);
-    side.total = new ResultLabel(QString::fromLatin1(texts.totalName), this);
-    side.totalBudgeted = new ResultLabel(QString::fromLatin1(texts.totalBudgetedName), this);
-    side.frame = new QGroupBox(QString::fromLatin1(texts.frameTitle), this);
-    side.frame->setObjectName(QString::fromLatin1(texts.frameName));
+    side.totalCaption = plannerCaption(QString::fromLatin1(design.totalCaption),
+                                       QString::fromLatin1(design.totalCaptionName), this);
+    side.total = new ResultLabel(QString::fromLatin1(design.totalName), this);
+    side.totalBudgeted = new ResultLabel(QString::fromLatin1(design.totalBudgetedName), this);
+    side.frame = new QGroupBox(QString::fromLatin1(design.frameTitle), this);
+    side.frame->setObjectName(QString::fromLatin1(design.frameName));
 
     const auto caption = [this](const char* text) {
         return plannerCaption(QString::fromLatin1(text), {}, this);
     };
     auto* frameLayout = new QVBoxLayout(side.frame);
     frameLayout->setSpacing(PlannerStyle::Spacing);
-    QGridLayout* cards = captionedCards({{caption(texts.descriptionCaption), side.description},
-                                         {caption(texts.amountCaption), side.amount},
+    QGridLayout* cards = captionedCards({{caption(design.descriptionCaption), side.description},
+                                         {caption(design.amountCaption), side.amount},
                                          {caption(PaymentsCaption), side.payments},
                                          {caption(BudgetedCaption), side.budgeted}},
                                         4);
@@ -365,8 +368,8 @@ void Budget::layOut()
     layout->setSpacing(PlannerStyle::Spacing);
     layout->addWidget(m_sides, 1);
     layout->addLayout(bottom);
-    setUpQuickHelp(QStringLiteral("HelpTxt"), m_help, m_sides, {m_open, m_sortBy, m_period},
-                   m_income.description);
+    // The help takes the place of both sides; Enter in it moves to the button that closes it.
+    setUpQuickHelp(QStringLiteral("HelpTxt"), m_help, m_sides, {}, m_help);
 }
 
 // Sorts both lists in the chosen order and shows them with their totals for

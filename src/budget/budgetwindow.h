@@ -79,12 +79,13 @@ private:
         ResultLabel* totalBudgeted = nullptr;
         int changingRecord = 0; // the record What If? loaded, 0 when none
     };
-    struct SideTexts;
+    struct SideDesign;
+    static const SideDesign IncomeSide;
+    static const SideDesign ExpenseSide;
 
-    void buildSide(Side& side, const SideTexts& texts);
+    void buildSide(Side& side, const SideDesign& design);
     void buildShared();
     void layOut();
-    QWidget* sideFrame(Side& side, const SideTexts& texts);
 
     void redisplay();
     void sortKeepingChangedRecord(Side& side, SortOrder order);

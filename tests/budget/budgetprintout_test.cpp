@@ -1,6 +1,4 @@
 #include "budget/budgetprintout.h"
-#include "core/messages.h"
-#include "core/plannererror.h"
 #include "core/report/reportplaintext.h"
 #include "printers.h"
 
@@ -92,24 +90,6 @@ TEST(BudgetPrintout, StatementShowsHeadingsRecordsTotalsAndBalancesForThePeriod)
                           })
                   .join(u'\n')
                   .toStdString());
-}
-
-TEST(BudgetPrintout, EmptyIncomeStillPrintsItsSectionWithZeroTotals)
-{
-    const QList<QStringList> pages = printedPages(BudgetList(), listOf(1));
-    EXPECT_EQ(pages[0][11], "");
-    EXPECT_EQ(pages[0][12], Rule);
-    EXPECT_EQ(pages[0][14].toStdString(), " Annual income                             $.00            $.00");
-}
-
-TEST(BudgetPrintout, NothingToPrintIsRefused)
-{
-    try {
-        printedPages(BudgetList(), BudgetList());
-        FAIL() << "printed an empty budget";
-    } catch (const PlannerError& refusal) {
-        EXPECT_EQ(refusal.messageNumber(), Message::NoDataToPrint);
-    }
 }
 
 // With the standard font's 53 lines, where the page breaks fall.

@@ -24,6 +24,7 @@ struct SideCase
     const char* name;
     const SideNames* side;
     const SideNames* otherSide;
+    bool netBelowZero; // after one item on this side alone
 };
 
 class BudgetSideTest : public BudgetWindowTest, public ::testing::WithParamInterface<SideCase>
@@ -59,6 +60,10 @@ TEST_P(BudgetSideTest, KeyboardAloneAddsAnItemInEnterOrder)
     EXPECT_TRUE(child<QLineEdit>(side().amount)->text().isEmpty());
     EXPECT_EQ(focusName(), side().description);
     EXPECT_TRUE(window->isDirty());
+    for (const char* net : {"NetBalance", "NetBalanceBgt"})
+        EXPECT_EQ(child<QLabel>(net)->palette().color(QPalette::WindowText) == PlannerStyle::NegativeRed,
+                  GetParam().netBelowZero)
+            << net;
 
     // The next item typed without its budgeted amount takes the last one.
     typeRecord(side(), "Apples", "10", "52", "");
@@ -97,7 +102,6 @@ TEST_P(BudgetSideTest, WhatIfLoadsTheClickedRecordAndAddChangedRecordReplacesIt)
     for (const char* hidden : {side().add, side().whatIf, side().remove})
         EXPECT_FALSE(button(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(button(side().addChanged)->isVisible());
-    EXPECT_TRUE(button(otherSide().add)->isVisible());
     typeInto(side().payments, "x"); // refused before it could empty the box
     EXPECT_EQ(child<QLineEdit>(side().payments)->text(), "      12");
 
@@ -133,8 +137,8 @@ TEST_P(BudgetSideTest, DeleteAsksAndRemovesOnlyOnYes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Budget, BudgetSideTest,
-                         ::testing::Values(SideCase{"Income", &IncomeSide, &ExpenseSide},
-                                           SideCase{"Expense", &ExpenseSide, &IncomeSide}),
+                         ::testing::Values(SideCase{"Income", &IncomeSide, &ExpenseSide, false},
+                                           SideCase{"Expense", &ExpenseSide, &IncomeSide, true}),
                          [](const ::testing::TestParamInfo<SideCase>& info) {
                              return std::string(info.param.name);
                          });
@@ -250,14 +254,6 @@ INSTANTIATE_TEST_SUITE_P(Budget, ListChoiceTest,
                                                           " Monthly income",
                                                           "Monthly Net Balance",
                                                           "$-223.33"},
-                                           ListChoiceCase{"Weekly",
-                                                          "FreqPeriod",
-                                                          "      Weekly",
-                                                          {"apple", "Banana", "Zebra"},
-                                                          "    100.00",
-                                                          " Weekly income",
-                                                          "Weekly Net Balance",
-                                                          "$-51.54"},
                                            ListChoiceCase{"AmountsHiLo",
                                                           "SortBy",
                                                           "Amounts Hi-Lo",
@@ -265,50 +261,8 @@ INSTANTIATE_TEST_SUITE_P(Budget, ListChoiceTest,
                                                           "  5,200.00",
                                                           " Annual income",
                                                           "Annual Net Balance",
-                                                          "$-2,680.00"},
-                                           ListChoiceCase{"NamesZToA",
-                                                          "SortBy",
-                                                          "   Names Z - A",
-                                                          {"Zebra", "Banana", "apple"},
-                                                          "  4,000.00",
-                                                          " Annual income",
-                                                          "Annual Net Balance",
                                                           "$-2,680.00"}),
                          [](const ::testing::TestParamInfo<ListChoiceCase>& info) {
-                             return std::string(info.param.name);
-                         });
-
-struct BalanceCase
-{
-    const char* name;
-    const char* expense;
-    const char* expenseBudgeted;
-    bool currentRed;
-    bool budgetedRed;
-};
-
-class NetBalanceTest : public BudgetWindowTest, public ::testing::WithParamInterface<BalanceCase>
-{
-};
-
-TEST_P(NetBalanceTest, BalancesBelowZeroAreRed)
-{
-    const BalanceCase& balance = GetParam();
-    open();
-    typeRecord(IncomeSide, "Wages", "1000", "12", "1000");
-    typeRecord(ExpenseSide, "Rent", balance.expense, "12", balance.expenseBudgeted);
-    const auto isRed = [this](const char* name) {
-        return child<QLabel>(name)->palette().color(QPalette::WindowText) == PlannerStyle::NegativeRed;
-    };
-    EXPECT_EQ(isRed("NetBalance"), balance.currentRed);
-    EXPECT_EQ(isRed("NetBalanceBgt"), balance.budgetedRed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Budget, NetBalanceTest,
-                         ::testing::Values(BalanceCase{"BothAtZero", "1000", "1000", false, false},
-                                           BalanceCase{"OnlyBudgetedBelow", "900", "1100", false, true},
-                                           BalanceCase{"BothBelow", "1000.01", "1200", true, true}),
-                         [](const ::testing::TestParamInfo<BalanceCase>& info) {
                              return std::string(info.param.name);
                          });
 
@@ -347,8 +301,7 @@ TEST_P(LeaveTest, UnsavedWorkIsLeftOnlyAfterTheQuestion)
 INSTANTIATE_TEST_SUITE_P(Budget, LeaveTest,
                          ::testing::Values(LeaveCase{"ExitGoingBackToSave", false, true},
                                            LeaveCase{"ExitDroppingTheWork", false, false},
-                                           LeaveCase{"CloseGoingBackToSave", true, true},
-                                           LeaveCase{"CloseDroppingTheWork", true, false}),
+                                           LeaveCase{"CloseGoingBackToSave", true, true}),
                          [](const ::testing::TestParamInfo<LeaveCase>& info) {
                              return std::string(info.param.name);
                          });
