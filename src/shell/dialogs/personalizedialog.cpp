@@ -5,13 +5,13 @@
 #include "core/rightalign.h"
 #include "core/settingsfile.h"
 #include "core/sharedvalues.h"
-#include "shell/greenbox.h"
 #include "shell/plannerwidgets.h"
 #include "shell/uiservices.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -19,61 +19,33 @@
 namespace tallyvane {
 
 CurrencyBox::CurrencyBox(SharedValues& values, UiServices& services, QWidget* parent)
-    : QLineEdit(parent), m_values(values), m_services(services)
+    : GreenBox({.filter = KeyFilterKind::Words, .maxLength = 16}, values, services, parent), m_values(values)
 {
-    paintEntryGreen(this);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setAcceptDrops(false);
-    setMaxLength(16);
 }
 
 void CurrencyBox::keyPressEvent(QKeyEvent* event)
 {
     const int keyCode = entryKeyCode(event);
-    if (keyCode < 0) {
-        // Only moving and selecting: no paste, cut or undo.
-        if (!(event->modifiers() & Qt::ControlModifier) &&
-            !(event->modifiers() & Qt::ShiftModifier && event->key() == Qt::Key_Insert))
-            QLineEdit::keyPressEvent(event);
-        return;
-    }
-    if (keyCode == KeyEnter) {
-        if (m_successor)
-            m_successor->setFocus(Qt::TabFocusReason);
-        return;
-    }
-    if (keyCode == KeyDoubleQuote) {
-        m_services.beep();
-        return;
-    }
-    if (m_values.entryChanged == 0) {
+    const bool typesASymbol = keyCode >= 0 && keyCode != KeyEnter && keyCode != KeyDoubleQuote;
+    if (typesASymbol && m_values.entryChanged == 0) {
         clear();
         m_values.entryChanged = 1;
     }
-    QLineEdit::keyPressEvent(event);
+    GreenBox::keyPressEvent(event);
 }
 
 void CurrencyBox::mousePressEvent(QMouseEvent* event)
 {
     m_values.entryChanged = 1;
     clear();
-    QLineEdit::mousePressEvent(event);
-}
-
-void CurrencyBox::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    m_services.clearClipboard();
+    GreenBox::mousePressEvent(event);
 }
 
 void CurrencyBox::focusOutEvent(QFocusEvent* event)
 {
-    if (m_values.entryChanged == 1) {
+    if (m_values.entryChanged == 1)
         setText(rightAlign(text(), CurrencySymbolLimit));
-        m_values.entryChanged = 0;
-    }
-    m_services.clearClipboard();
-    QLineEdit::focusOutEvent(event);
+    GreenBox::focusOutEvent(event);
 }
 
 ChangeFnt::ChangeFnt(SharedValues& values, UiServices& services, QWidget* frame)

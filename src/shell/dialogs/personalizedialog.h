@@ -1,36 +1,30 @@
 #pragma once
 
 #include "shell/dialogs/shareddialog.h"
-
-#include <QLineEdit>
+#include "shell/greenbox.h"
 
 class QButtonGroup;
 class QPushButton;
 
 namespace tallyvane {
 
-class GreenBox;
 class UiServices;
 
-// The currency box of the Personalize window: any character but the double
-// quote, the first key (or a click) replaces the old symbol, and leaving
-// keeps the symbol right-aligned in two places.
-class CurrencyBox : public QLineEdit
+// The currency box of the Personalize window: a word box (any character but
+// the double quote) whose first key, or a click, replaces the old symbol, and
+// which keeps the symbol right-aligned in two places when left.
+class CurrencyBox : public GreenBox
 {
 public:
     CurrencyBox(SharedValues& values, UiServices& services, QWidget* parent);
-    void setSuccessor(QWidget* successor) { m_successor = successor; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     SharedValues& m_values;
-    UiServices& m_services;
-    QWidget* m_successor = nullptr;
 };
 
 // The Personalize window (ChangeFnt): the printer font, the user's name and
