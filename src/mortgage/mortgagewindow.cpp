@@ -232,10 +232,9 @@ void MortgageCalc::buildTable()
     // share the rest of the width.
     m_grid->setColumnWidth(MortgageGridModel::Payment,
                            firstColumn.horizontalAdvance(QStringLiteral("0000  0000  ")) + 12);
-    for (int column = MortgageGridModel::Interest; column < MortgageGridModel::ColumnCount; ++column)
-        m_grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_grid->horizontalHeader()->setMinimumSectionSize(
         figures.horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
+    m_grid->shareWidthFrom(MortgageGridModel::Interest);
 }
 
 void MortgageCalc::layOut()
