@@ -1,5 +1,6 @@
 #include "app/planners.h"
 
+#include "graphs/graphwindow.h"
 #include "mortgage/mortgagewindow.h"
 #include "shell/tallyvaneapp.h"
 
@@ -15,6 +16,8 @@ void registerPlanners(TallyvaneApp& app)
     navigator.registerPlanner(MenuChoice::Loans, ChildKind::MortgagePlanner, mortgageWindow);
     navigator.registerFileKind(QStringLiteral("umd"), MenuChoice::Mortgage);
     navigator.registerFileKind(QStringLiteral("uld"), MenuChoice::Loans);
+    navigator.registerGraph(
+        [&app](PlannerHost& host) { return new GraphsAll(app.values(), app.services(), host); });
 }
 
 } // namespace tallyvane
