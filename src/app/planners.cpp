@@ -1,6 +1,7 @@
 #include "app/planners.h"
 
 #include "budget/budgetwindow.h"
+#include "graphs/graphwindow.h"
 #include "mortgage/mortgagewindow.h"
 #include "networth/networthwindow.h"
 #include "shell/tallyvaneapp.h"
@@ -26,6 +27,8 @@ void registerPlanners(TallyvaneApp& app)
         return new NetWorthCalc(app.values(), app.services(), host);
     });
     navigator.registerFileKind(QStringLiteral("nwf"), MenuChoice::NetWorth);
+    navigator.registerGraph(
+        [&app](PlannerHost& host) { return new GraphsAll(app.values(), app.services(), host); });
 }
 
 } // namespace tallyvane
