@@ -30,6 +30,7 @@ public:
     void askPrintHeader(SharedValues&) override {}
     void askInsertLine(SharedValues&) override {}
     void chooseFile(SharedValues&) override {}
+    void showPrintPreview(const Report&) override {}
     void beep() override {}
     void clearClipboard() override {}
     using UiServices::showMessage;

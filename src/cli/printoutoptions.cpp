@@ -1,6 +1,7 @@
 #include "cli/printoutoptions.h"
 
 #include "core/report/reportplaintext.h"
+#include "core/plannererror.h"
 #include "core/settingsfile.h"
 #include "shell/printing/reportpainter.h"
 
@@ -88,7 +89,7 @@ int writePrintout(const PrintoutRequest& request, const std::function<Report(con
     Report report;
     try {
         report = build(request.settings);
-    } catch (const PrintoutRefused& refusal) {
+    } catch (const PlannerError& refusal) {
         err << refusal.what() << "\n";
         return ExitCalculationFailed;
     }

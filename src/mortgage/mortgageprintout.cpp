@@ -3,6 +3,7 @@
 #include "core/dates.h"
 #include "core/messages.h"
 #include "core/numberformat.h"
+#include "core/plannererror.h"
 #include "core/report/reportwriter.h"
 #include "core/rightalign.h"
 #include "mortgage/amortizationdisplay.h"
@@ -213,7 +214,7 @@ private:
 void checkMortgagePrintout(const AmortizationResult& result)
 {
     if (result.summary.graphPointCount == 0)
-        throw PrintoutRefused(Message::NoDataToPrint);
+        throw PlannerError(Message::NoDataToPrint);
 }
 
 Report mortgagePrintout(const AmortizationInput& input, const AmortizationResult& result,

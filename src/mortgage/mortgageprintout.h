@@ -16,7 +16,7 @@
 
 namespace tallyvane {
 
-// Throws PrintoutRefused with Message::NoDataToPrint when `result` holds no
+// Throws PlannerError with Message::NoDataToPrint when `result` holds no
 // calculation (its graph point count is 0). The window checks this before it
 // asks for the header.
 void checkMortgagePrintout(const AmortizationResult& result);

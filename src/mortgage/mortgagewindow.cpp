@@ -2,6 +2,7 @@
 
 #include "core/arithmeticfault.h"
 #include "core/dates.h"
+#include "core/fieldreader.h"
 #include "core/keyfilters.h"
 #include "core/leadingnumber.h"
 #include "core/messages.h"
@@ -12,12 +13,15 @@
 #include "mortgage/amortizationengine.h"
 #include "mortgage/amortizationhandover.h"
 #include "mortgage/mortdatedialog.h"
+#include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgage/mortgageinputslots.h"
+#include "mortgage/mortgageprintout.h"
 #include "mortgage/mortirfdialog.h"
 #include "mortgage/mortprepaydialog.h"
 #include "mortgage/resulttablelayout.h"
 #include "shell/captionlabel.h"
+#include "shell/dialogs/filechooser.h"
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
 #include "shell/placement.h"
@@ -28,6 +32,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,6 +41,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace tallyvane {
 namespace {
@@ -203,10 +210,9 @@ void MortgageCalc::buildButtons()
     m_prepaymentIndicator->setToolTip(QStringLiteral("Red while additional payments or an increase apply"));
     showPrepaymentIndicator();
     m_showDays = button("&Days in year", "MShowIRF", &MortgageCalc::chooseDaysInYear);
-    // Files and printing come with their own features; the buttons hold their place.
-    m_openFile = button("&Open File", "MLoadFile", nullptr);
-    m_saveFile = button("S&ave File", "MSaveFile", nullptr);
-    m_printer = button("To &Printer", "MPrinter", nullptr);
+    m_openFile = button("&Open File", "MLoadFile", &MortgageCalc::openChosenFile);
+    m_saveFile = button("S&ave File", "MSaveFile", &MortgageCalc::saveFile);
+    m_printer = button("To &Printer", "MPrinter", &MortgageCalc::print);
     m_graph = button("&Show Graph", "MGraphs", &MortgageCalc::showGraph);
     m_help = button("Quick &Help", "MHelp", &MortgageCalc::toggleQuickHelp);
     m_exit = button("E&xit to Menu", "MExit", nullptr);
@@ -226,10 +232,9 @@ void MortgageCalc::buildTable()
     // share the rest of the width.
     m_grid->setColumnWidth(MortgageGridModel::Payment,
                            firstColumn.horizontalAdvance(QStringLiteral("0000  0000  ")) + 12);
-    for (int column = MortgageGridModel::Interest; column < MortgageGridModel::ColumnCount; ++column)
-        m_grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_grid->horizontalHeader()->setMinimumSectionSize(
         figures.horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
+    m_grid->shareWidthFrom(MortgageGridModel::Interest);
 }
 
 void MortgageCalc::layOut()
@@ -376,6 +381,7 @@ void MortgageCalc::clearResults()
         label->clear();
     m_increaseCaption->setText(increaseCaption(0.0f));
     m_model->clearBody();
+    m_shown.reset();
     values().graphPointCount = 0;
     closeQuickHelp();
 }
@@ -388,9 +394,22 @@ void MortgageCalc::calculate()
         const AmortizationResult result = AmortizationEngine().calculate(input);
         handOverResults(input, result, values());
         showResult(result);
+        m_shown.emplace(input, result);
     });
     if (!calculated && values().msgNumber == Message::FortyYearsLimit)
         storeTerm(Money::fromWhole(m_mode.termLimit));
+}
+
+MortgagePlan MortgageCalc::plan() const
+{
+    return {.loanKind = m_mode.loanKind,
+            .principal = slot(MortgageSlot::Principal),
+            .annualRatePercent = slot(MortgageSlot::Rate),
+            .termYears = slot(MortgageSlot::TermYears),
+            .compounding = chosenEntry<Compounding>(m_compounding),
+            .paymentKind = chosenEntry<PaymentKind>(m_paymentKind),
+            .view = chosenView(),
+            .choices = m_state};
 }
 
 AmortizationInput MortgageCalc::engineInput() const
@@ -490,6 +509,87 @@ void MortgageCalc::showGraph()
         return;
     values().graphSource = MortgageGraphSource;
     host().showGraph();
+}
+
+void MortgageCalc::print()
+{
+    if (!hasResults(Message::NoDataToPrint) || !m_shown)
+        return;
+    printReport([this](const PrintoutSettings& settings) {
+        return mortgagePrintout(m_shown->first, m_shown->second, settings);
+    });
+}
+
+QString& MortgageCalc::rememberedFileName() const
+{
+    return m_mode.loanKind == LoanKind::PersonalLoan ? values().loanFileName : values().mortFileName;
+}
+
+void MortgageCalc::saveFile()
+{
+    if (!hasResults(Message::NoRecords))
+        return;
+    const bool loan = m_mode.loanKind == LoanKind::PersonalLoan;
+    values().fileMode =
+        static_cast<std::int16_t>(loan ? FileRequestMode::SaveLoan : FileRequestMode::SaveMortgage);
+    services().chooseFile(values());
+    if (values().fileMode == FileModeCancelled)
+        return;
+    const QString path = values().filePicked;
+    if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); }))
+        rememberedFileName() = QFileInfo(path).fileName();
+}
+
+void MortgageCalc::openChosenFile()
+{
+    const bool loan = m_mode.loanKind == LoanKind::PersonalLoan;
+    values().fileMode =
+        static_cast<std::int16_t>(loan ? FileRequestMode::OpenLoan : FileRequestMode::OpenMortgage);
+    services().chooseFile(values());
+    if (values().fileMode == FileModeCancelled)
+        return;
+    if (!openFile(values().filePicked)) {
+        rememberedFileName().clear();
+        services().showMessage(values(), Message::FileNotFound);
+    }
+}
+
+// The whole file is read before anything on screen changes, so a file that
+// cannot be read leaves the window as it was.
+bool MortgageCalc::openFile(const QString& path)
+{
+    MortgagePlan opened;
+    try {
+        opened = readMortgageFile(path);
+    } catch (const FileFormatError&) {
+        return false;
+    }
+    showPlan(opened);
+    rememberedFileName() = QFileInfo(path).fileName();
+    calculate();
+    return true;
+}
+
+// A file of the other kind opens in this window's own mode: its term is shown
+// in this window's unit.
+void MortgageCalc::showPlan(const MortgagePlan& opened)
+{
+    clearResults();
+    slot(MortgageSlot::Principal) = opened.principal;
+    slot(MortgageSlot::Rate) = opened.annualRatePercent;
+    slot(MortgageSlot::TermYears) = opened.termYears;
+    showPrincipal();
+    m_rateBox->showStoredValue();
+    const Money shownTerm = m_mode.termInMonths ? opened.termYears * Money::fromWhole(12) : opened.termYears;
+    showTerm(Money::fromWhole(static_cast<std::int64_t>(std::llround(shownTerm.toDouble()))));
+    chooseEntry(m_compounding, opened.compounding);
+    chooseEntry(m_paymentKind, opened.paymentKind);
+    m_state = opened.choices;
+    m_dateNumber->setText(m_state.showDates ? QStringLiteral("&View payment No.")
+                                            : QStringLiteral("&View payment date"));
+    (opened.view == AmortizationView::AllPayments ? m_allPayments : m_annualTotals)->setChecked(true);
+    chooseView(opened.view);
+    showPrepaymentIndicator();
 }
 
 } // namespace tallyvane

@@ -15,10 +15,13 @@
 // shares (operation guard, quick help, leaving) are PlannerWindow's.
 
 #include "mortgage/amortizationresult.h"
+#include "mortgage/mortgageplan.h"
 #include "mortgage/mortgagewindowmode.h"
 #include "mortgage/mortgagewindowstate.h"
 #include "shell/plannerwindow.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QComboBox;
@@ -43,6 +46,7 @@ public:
 
     const MortgageWindowState& state() const { return m_state; }
     QSize sizeHint() const override;
+    bool openFile(const QString& path) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,9 +78,17 @@ private:
     void showPrepaymentIndicator();
     void toggleQuickHelp();
     void showGraph();
+    void print();
+    void openChosenFile();
+    void saveFile();
+    MortgagePlan plan() const;
+    void showPlan(const MortgagePlan& plan);
+    QString& rememberedFileName() const;
 
     const MortgageWindowMode& m_mode;
     MortgageWindowState m_state;
+    // What the results on screen were calculated from, for the printout.
+    std::optional<std::pair<AmortizationInput, AmortizationResult>> m_shown;
 
     GreenBox* m_principal = nullptr;
     QComboBox* m_rate = nullptr;

@@ -6,6 +6,7 @@
 #include "shell/dialogs/printheaderdialog.h"
 #include "shell/dialogs/recordnumberdialog.h"
 #include "shell/dialogs/yesnodialog.h"
+#include "shell/printpreview.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -53,6 +54,11 @@ void DesktopServices::askInsertLine(SharedValues& values)
 void DesktopServices::chooseFile(SharedValues& values)
 {
     fileDirectory(values, [this](const FileRequest& request) { return runFileDialog(request, m_frame); });
+}
+
+void DesktopServices::showPrintPreview(const Report& report)
+{
+    showReportPreview(report, m_frame);
 }
 
 void DesktopServices::beep()

@@ -22,6 +22,7 @@ public:
     void askPrintHeader(SharedValues& values) override;
     void askInsertLine(SharedValues& values) override;
     void chooseFile(SharedValues& values) override;
+    void showPrintPreview(const Report& report) override;
     void beep() override;
     void clearClipboard() override;
     using UiServices::showMessage;

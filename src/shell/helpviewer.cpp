@@ -4,6 +4,7 @@
 #include "shell/helpcontexts.h"
 
 #include <QDir>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -23,6 +24,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     resize(620, 520);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpViewer::loadHelpFile()

@@ -5,6 +5,7 @@
 #include "core/plannererror.h"
 #include "core/sharedvalues.h"
 #include "shell/busypointer.h"
+#include "shell/dialogs/printheaderdialog.h"
 #include "shell/greenbox.h"
 #include "shell/plannerhost.h"
 #include "shell/plannerwidgets.h"
@@ -17,6 +18,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <optional>
 
 namespace tallyvane {
 namespace {
@@ -178,6 +181,18 @@ void PlannerWindow::closeQuickHelp()
     m_quickHelp->clear();
     m_quickHelp->hide();
     m_quickHelpReplaces->show();
+}
+
+bool PlannerWindow::printReport(const std::function<Report(const PrintoutSettings&)>& build)
+{
+    m_services.askPrintHeader(m_values);
+    if (m_values.printHeader == QLatin1String(CancelledPrintHeader))
+        return false;
+    std::optional<Report> report;
+    if (!runOperation(nullptr, [&] { report = build(printoutSettings(m_values)); }))
+        return false;
+    m_services.showPrintPreview(*report);
+    return true;
 }
 
 void PlannerWindow::exitToMenu()

@@ -18,6 +18,8 @@
 // Every dialog a planner opens goes through runDialog, so tests answer them
 // in place.
 
+#include "core/report/printout.h"
+#include "core/report/report.h"
 #include "shell/figureboxlayout.h"
 
 #include <QPointer>
@@ -108,6 +110,11 @@ protected:
     void openQuickHelp(const QString& text);
     void closeQuickHelp();
     bool isQuickHelpOpen() const { return m_quickHelpOpen; }
+
+    // Asks for the printout's header, builds the printout for it and shows it
+    // in the print preview. A cancelled header prints nothing; a PlannerError
+    // from the builder is shown as its message. False when nothing was shown.
+    bool printReport(const std::function<Report(const PrintoutSettings&)>& build);
 
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();

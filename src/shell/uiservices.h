@@ -2,11 +2,12 @@
 
 // UiServices is the one doorway from the windows to what the desktop provides
 // or what asks the user something: the numbered message box, the yes/no
-// question, the small input prompts, the file chooser, the beep and the
-// clipboard. Each call reads its inputs from SharedValues and leaves its
+// question, the small input prompts, the file chooser, the print preview,
+// the beep and the clipboard. Each call reads its inputs from SharedValues and leaves its
 // answer there, exactly as the modal dialogs do. Tests replace the whole
 // doorway with scripted answers and a record of what was shown.
 
+#include "core/report/report.h"
 #include "core/sharedvalues.h"
 
 class QWidget;
@@ -30,6 +31,10 @@ public:
     virtual void askInsertLine(SharedValues& values) = 0;
     // FileDirectory: request values.fileMode; leaves values.filePicked.
     virtual void chooseFile(SharedValues& values) = 0;
+
+    // Shows a printout in the print preview, from which it is printed or
+    // saved as PDF.
+    virtual void showPrintPreview(const Report& report) = 0;
 
     virtual void beep() = 0;
     virtual void clearClipboard() = 0;

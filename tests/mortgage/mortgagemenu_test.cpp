@@ -1,13 +1,17 @@
+#include "app/planners.h"
+#include "core/dates.h"
+#include "dialogtesting.h"
+#include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagewindow.h"
 #include "printers.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
-#include "app/planners.h"
 #include "shell/tallyvaneapp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +86,38 @@ TEST_P(MortgageMenuTest, AccessKeysOpenCalculateAndLeaveTheWindow)
     QTest::keyClick(app.navigator().openPlanner(), Qt::Key_F1);
     ASSERT_NE(app.navigator().helpViewer(), nullptr);
     EXPECT_EQ(app.navigator().helpViewer()->currentAnchor(), menuCase.helpAnchor);
+}
+
+TEST_F(MortgageMenuTest, FileNamedAtStartOpensItsPlannerWithResultsOrTheMessageOverTheMenu)
+{
+    const QString loan = folder.filePath(QStringLiteral("Car.uld"));
+    MortgagePlan plan;
+    plan.loanKind = LoanKind::PersonalLoan;
+    plan.principal = Money::fromWhole(20000);
+    plan.annualRatePercent = Money::fromRaw(101250);
+    plan.termYears = Money::fromWhole(4);
+    plan.choices.firstPaymentDate = todayShortText();
+    writeMortgageFile(loan, plan);
+    TallyvaneApp app(folder.path());
+    registerPlanners(app);
+    app.start();
+    app.navigator().openFile(loan);
+    auto* window = qobject_cast<MortgageCalc*>(app.navigator().openPlanner());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(app.frame().windowTitle(), " Loan Tables");
+    EXPECT_EQ(window->findChild<QLabel*>("InMonthPI")->text().trimmed(), "$508.45");
+
+    press(app, "Alt+X");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.menu().isVisible(); }));
+    QString shown;
+    tallyvane::testing::whenModalShown([&shown](QWidget& message) {
+        shown = message.findChild<QPlainTextEdit*>()->toPlainText();
+        message.close();
+    });
+    app.navigator().openFile(folder.filePath(QStringLiteral("missing.UMD")));
+    EXPECT_TRUE(shown.startsWith("File not found or wrong format.")) << shown.toStdString();
+    EXPECT_EQ(app.navigator().openPlanner(), nullptr);
+    EXPECT_TRUE(app.menu().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, MortgageMenuTest,

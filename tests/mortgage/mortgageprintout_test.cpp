@@ -178,7 +178,7 @@ TEST(MortgagePrintout, RefusedWithoutACalculation)
     try {
         mortgagePrintout(test::openingMortgage(), AmortizationResult(), PrintoutSettings());
         FAIL() << "printed without results";
-    } catch (const PrintoutRefused& refusal) {
+    } catch (const PlannerError& refusal) {
         EXPECT_EQ(refusal.messageNumber(), Message::NoDataToPrint);
         EXPECT_STREQ(refusal.what(), "No data to print. Calculate.");
     }

@@ -130,6 +130,11 @@ TEST_F(StartupTest, HowToOpensTheHelpAtTheMenuTopic)
     EXPECT_EQ(viewer->currentAnchor(), "context-2");
     EXPECT_TRUE(viewer->browser()->toPlainText().contains("How to Use Tallyvane"));
     EXPECT_TRUE(app.menu().isVisible());
+
+    QApplication::setActiveWindow(viewer);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer->browser(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !app.navigator().helpViewer() || !viewer->isVisible(); }));
 }
 
 TEST_F(StartupTest, PlannerReplacesTheMenuUntilItReturns)

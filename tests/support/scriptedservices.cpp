@@ -1,5 +1,6 @@
 #include "scriptedservices.h"
 
+#include "core/report/reportplaintext.h"
 #include "shell/dialogs/filechooser.h"
 #include "shell/dialogs/messagebox.h"
 #include "shell/dialogs/printheaderdialog.h"
@@ -70,6 +71,11 @@ void ScriptedServices::chooseFile(SharedValues& values)
         takeFront(filePicks, path);
         return path;
     });
+}
+
+void ScriptedServices::showPrintPreview(const Report& report)
+{
+    previews.push_back(reportPlainText(report));
 }
 
 QString ScriptedServices::unusedAnswers() const

@@ -23,6 +23,7 @@ public:
     void askPrintHeader(SharedValues& values) override;
     void askInsertLine(SharedValues& values) override;
     void chooseFile(SharedValues& values) override;
+    void showPrintPreview(const Report& report) override;
     void beep() override { ++beeps; }
     void clearClipboard() override { ++clipboardClears; }
     using UiServices::showMessage;
@@ -38,6 +39,7 @@ public:
     std::vector<int> recordNumberPresets; // the number each record prompt offered
     std::vector<int> insertLinePresets;   // the number each line prompt offered
     std::vector<int> fileRequests;        // the FileMode of each file chooser shown
+    std::vector<QString> previews;        // each printout shown, as plain text
     int beeps = 0;
     int clipboardClears = 0;
 

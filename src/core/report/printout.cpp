@@ -1,7 +1,5 @@
 #include "core/report/printout.h"
 
-#include "core/messages.h"
-
 namespace tallyvane {
 
 PrintoutSettings printoutSettings(const SharedValues& values)
@@ -9,11 +7,6 @@ PrintoutSettings printoutSettings(const SharedValues& values)
     return {.header = values.printHeader,
             .fontChoice = values.prtFontChoice,
             .currencySymbol = values.currencySymbol};
-}
-
-PrintoutRefused::PrintoutRefused(int messageNumber)
-    : std::runtime_error(messageText(messageNumber).toStdString()), m_messageNumber(messageNumber)
-{
 }
 
 } // namespace tallyvane

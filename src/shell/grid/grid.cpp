@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -116,6 +117,38 @@ void Grid::focusInEvent(QFocusEvent* event)
 {
     QTableView::focusInEvent(event);
     emit gotFocus();
+}
+
+void Grid::shareWidthFrom(int first)
+{
+    m_sharedFrom = first;
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_sharing)
+            m_sharedFrom = -1; // the user has taken over
+    });
+    shareWidth();
+}
+
+void Grid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    shareWidth();
+}
+
+void Grid::shareWidth()
+{
+    const int columns = model() ? model()->columnCount() : 0;
+    if (m_sharedFrom < 0 || m_sharedFrom >= columns)
+        return;
+    int left = viewport()->width();
+    for (int column = 0; column < m_sharedFrom; ++column)
+        left -= columnWidth(column);
+    const int share = std::max(left / (columns - m_sharedFrom), horizontalHeader()->minimumSectionSize());
+    m_sharing = true;
+    for (int column = m_sharedFrom; column < columns; ++column)
+        setColumnWidth(column, share);
+    m_sharing = false;
 }
 
 } // namespace tallyvane

@@ -54,6 +54,10 @@ public:
     void setColumnWidthTwips(int column, int twips);
     // Adds `twips` to a column's width; a negative amount narrows it.
     void widenColumn(int column, int twips);
+    // Columns from `first` on share the width the other columns leave, as
+    // the grid grows or shrinks, until the user drags one of them wider or
+    // narrower; from then on the user's widths stay.
+    void shareWidthFrom(int first);
 
 signals:
     // The current cell changed; currentRow() and currentColumn() already
@@ -65,8 +69,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void shareWidth();
+
+    int m_sharedFrom = -1; // no shared columns
+    bool m_sharing = false;
     GridModel* m_model;
     KeyHandler m_keyHandler;
 };

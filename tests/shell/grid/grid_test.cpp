@@ -2,7 +2,7 @@
 #include "shell/grid/grid.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -110,6 +110,21 @@ TEST_F(GridTest, ColumnsWidenInTwipsAndAlignTheirCells)
               int(Qt::AlignRight | Qt::AlignVCenter));
 }
 
+TEST_F(GridTest, SharedColumnsGrowWithTheGridUntilTheUserDragsOne)
+{
+    grid.setColumnWidth(0, 60);
+    grid.shareWidthFrom(1);
+    grid.resize(700, 300);
+    const int shared = grid.columnWidth(1);
+    EXPECT_EQ(grid.columnWidth(2), shared);
+    grid.resize(1000, 300);
+    EXPECT_GT(grid.columnWidth(2), shared + 50);
+
+    grid.horizontalHeader()->resizeSection(2, 40); // as a drag does
+    grid.resize(1200, 300);
+    EXPECT_EQ(grid.columnWidth(2), 40);
+}
+
 struct KeyCase
 {
     const char* name;
@@ -164,25 +179,17 @@ TEST(LargeSchedule, FillsAndScrollsWithoutWidgetsPerCell)
     grid.show();
     const qsizetype widgetsBefore = grid.findChildren<QWidget*>().size();
 
-    QElapsedTimer timer;
-    timer.start();
+    // How fast this goes is measured by the mortgage window benchmark.
     model.setRows(2106);
     model.clearBody();
     for (int row = 1; row <= 2100; ++row)
         model.setRowTexts(
             row, {QString::number(row), "1,234.56", "345.67", "123,456.78", "98,765.43", "54,321.00"});
     grid.setCurrentCell(1, 0);
-    const qint64 fillMs = timer.elapsed();
-    timer.restart();
     grid.scrollToBottom();
-    const QPixmap bottom = grid.grab();
+    grid.grab();
     grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum() / 2);
-    const QPixmap middle = grid.grab();
-    const qint64 scrollMs = timer.elapsed();
-    std::cout << "fill " << fillMs << " ms, scroll and paint " << scrollMs << " ms\n";
-
-    EXPECT_LT(fillMs, 250);
-    EXPECT_LT(scrollMs, 250);
+    grid.grab();
     EXPECT_EQ(grid.findChildren<QWidget*>().size(), widgetsBefore);
     EXPECT_GT(grid.rowAt(grid.viewport()->height() / 2), 900);
 }

@@ -1,0 +1,166 @@
+#include "core/dates.h"
+#include "core/messages.h"
+#include "mortgage/mortgagefile.h"
+#include "mortgage/mortgagegridmodel.h"
+#include "mortgagewindowdriver.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace tallyvane;
+using namespace tallyvane::testing;
+
+namespace {
+
+class MortgageFilesTest : public MortgageWindowTest
+{
+protected:
+    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    // Every text the window shows for its results, grid included.
+    QStringList shownResults() const
+    {
+        QStringList shown;
+        for (const char* name : {"InMonthPI", "PeriodicR", "InDays", "EndMortYear", "AllPayments", "TotSavd",
+                                 "PPpercent", "Label16"})
+            shown << child<QLabel>(name)->text();
+        for (int row = 0; row < gridModel()->rowCount(); ++row)
+            for (int column = 0; column < MortgageGridModel::ColumnCount; ++column)
+                shown << cell(row, column);
+        return shown;
+    }
+
+    void saveAs(const QString& file)
+    {
+        services.filePicks.push_back(file);
+        click("MSaveFile");
+    }
+
+    QTemporaryDir folder;
+};
+
+MortgagePlan everyChoiceMade()
+{
+    MortgagePlan plan;
+    plan.principal = Money::fromWhole(150000);
+    plan.annualRatePercent = Money::fromWhole(7);
+    plan.termYears = Money::fromWhole(20);
+    plan.paymentKind = PaymentKind::BiweeklyAccelerated;
+    plan.view = AmortizationView::AllPayments;
+    plan.choices.showDates = true;
+    plan.choices.firstPaymentDate = shortDateText(QDate(2027, 1, 15));
+    plan.choices.daysInYearChoice = 2;
+    plan.choices.paymentIncrease = 0.05f;
+    plan.choices.additionalPayments.setAmount(3, Money::fromWhole(2000));
+    plan.choices.additionalCount = 1;
+    plan.choices.yearRows = 20;
+    return plan;
+}
+
+TEST_F(MortgageFilesTest, SavedMortgageReopensToTheSameTable)
+{
+    writeMortgageFile(path("first.UMD"), everyChoiceMade());
+    open(LoanKind::Mortgage);
+    ASSERT_TRUE(window->openFile(path("first.UMD")));
+    const QStringList calculated = shownResults();
+    ASSERT_FALSE(label("InMonthPI").isEmpty());
+    EXPECT_EQ(values.mortFileName, "first.UMD");
+
+    saveAs(path("again.UMD"));
+    EXPECT_EQ(values.mortFileName, "again.UMD");
+    open(LoanKind::Mortgage);
+    ASSERT_TRUE(window->openFile(path("again.UMD")));
+    EXPECT_EQ(shownResults(), calculated);
+    EXPECT_TRUE(window->state().showDates);
+    EXPECT_EQ(window->state().additionalCount, 1);
+    EXPECT_TRUE(child<QRadioButton>("Option1")->isChecked());
+}
+
+TEST_F(MortgageFilesTest, FiftyMonthLoanIsSavedInYearsAndReopensAsFiftyMonths)
+{
+    open(LoanKind::PersonalLoan);
+    typeInto("InTerm", QStringLiteral("50"));
+    click("MCalc");
+    saveAs(path("car.ULD"));
+    QFile saved(path("car.ULD"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readLine().split(',').at(2), "4.1667");
+
+    open(LoanKind::PersonalLoan);
+    ASSERT_TRUE(window->openFile(path("car.ULD")));
+    EXPECT_EQ(list("InTerm")->currentText().trimmed(), "50");
+    EXPECT_EQ(label("EndMortYear"), "50.00");
+}
+
+TEST_F(MortgageFilesTest, DaysChoiceFourOpensAsTheFirstRow)
+{
+    MortgagePlan plan = everyChoiceMade();
+    QByteArray content = mortgageFileContent(plan);
+    // Show dates, days choice, view, year rows, additional count, mode.
+    ASSERT_TRUE(content.contains(",1,2,2,20,1,1,"));
+    content.replace(",1,2,2,20,1,1,", ",1,4,2,20,1,1,");
+    QFile file(path("old.UMD"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    open(LoanKind::Mortgage);
+    ASSERT_TRUE(window->openFile(path("old.UMD")));
+    EXPECT_EQ(window->state().daysInYearChoice, 0);
+    EXPECT_EQ(label("InDays"), "365.25");
+}
+
+TEST_F(MortgageFilesTest, UnreadableFilesLeaveTheWindowAsItWas)
+{
+    const QByteArray good = mortgageFileContent(everyChoiceMade());
+    open(LoanKind::Mortgage);
+    click("MCalc");
+    values.mortFileName = QStringLiteral("Home.UMD");
+    const QStringList before = shownResults();
+    for (const QByteArray& broken :
+         {good.left(good.size() / 2), QByteArray(good).replace("150000", "lots")}) {
+        QFile file(path("broken.UMD"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(broken);
+        file.close();
+        services.filePicks.push_back(path("broken.UMD"));
+        click("MLoadFile");
+        EXPECT_EQ(services.messages.back(), Message::FileNotFound);
+        EXPECT_EQ(shownResults(), before);
+        EXPECT_EQ(child<QLineEdit>("InPrincipal")->text().trimmed(), "$100,000.00");
+    }
+    EXPECT_TRUE(values.mortFileName.isEmpty());
+}
+
+TEST_F(MortgageFilesTest, SaveNeedsResultsAndACancelWritesNothing)
+{
+    open(LoanKind::Mortgage);
+    click("MSaveFile");
+    EXPECT_EQ(services.messages, std::vector<int>{Message::NoRecords});
+    click("MCalc");
+    click("MSaveFile"); // no name scripted: cancelled
+    EXPECT_EQ(services.fileRequests.back(), 6);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(MortgageFilesTest, ToPrinterAsksTheHeaderAndShowsThePreview)
+{
+    open(LoanKind::Mortgage);
+    click("MPrinter");
+    EXPECT_EQ(services.messages, std::vector<int>{Message::NoDataToPrint});
+    click("MCalc");
+    click("MPrinter"); // header cancelled
+    EXPECT_TRUE(services.previews.empty());
+    services.printHeaders.push_back(QStringLiteral("Smith family"));
+    click("MPrinter");
+    ASSERT_EQ(services.previews.size(), 1u);
+    EXPECT_TRUE(services.previews.front().startsWith("\n Smith family\n"))
+        << services.previews.front().toStdString();
+    EXPECT_TRUE(services.previews.front().contains("Mortgage Table"));
+}
+
+} // namespace
