@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "core/numberformat.h"
+#include "core/plannererror.h"
 #include "core/report/reportwriter.h"
 #include "core/rightalign.h"
 
@@ -142,7 +143,7 @@ private:
 void checkSavingsPrintout(const SavingsResult& result)
 {
     if (result.graphPointCount() == 0)
-        throw PrintoutRefused(Message::NoDataToPrint);
+        throw PlannerError(Message::NoDataToPrint);
 }
 
 Report savingsPrintout(const SavingsInputs& inputs, const SavingsResult& result,

@@ -15,7 +15,7 @@
 
 namespace tallyvane {
 
-// Throws PrintoutRefused with Message::NoDataToPrint when `result` has no
+// Throws PlannerError with Message::NoDataToPrint when `result` has no
 // whole year to print (nothing calculated, or a term of 0 years). The window
 // checks this before it asks for the header.
 void checkSavingsPrintout(const SavingsResult& result);

@@ -161,10 +161,9 @@ void SavingsCalc::buildTable()
     m_grid->setHeadingHeightTwips(500);
     m_grid->widenColumn(SavingsGridModel::Period, 300);
     // The amount columns share the rest of the width, never narrower than a figure.
-    for (int column = SavingsGridModel::Invested; column < SavingsGridModel::ColumnCount; ++column)
-        m_grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_grid->horizontalHeader()->setMinimumSectionSize(
         m_grid->fontMetrics().horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
+    m_grid->shareWidthFrom(SavingsGridModel::Invested);
     m_grid->setCurrentCell(1, SavingsGridModel::Period);
 }
 
@@ -317,8 +316,11 @@ void SavingsCalc::showGraph()
 
 void SavingsCalc::print()
 {
-    if (!hasResults(Message::NoDataToPrint))
+    if (!hasResults(Message::NoDataToPrint) || !m_calculation)
         return;
+    printReport([this](const PrintoutSettings& settings) {
+        return savingsPrintout(m_calculation->inputs, m_calculation->result, settings);
+    });
 }
 
 } // namespace tallyvane

@@ -1,6 +1,7 @@
 #include "printers.h"
 
 #include "core/messages.h"
+#include "core/plannererror.h"
 #include "core/report/reportplaintext.h"
 #include "savings/growthengine.h"
 #include "savings/savingsprintout.h"
@@ -100,7 +101,7 @@ TEST(SavingsPrintout, ZeroYearsHaveNothingToPrint)
     try {
         savingsPrintout(inputs, result, {});
         FAIL() << "printed a plan of 0 years";
-    } catch (const PrintoutRefused& refusal) {
+    } catch (const PlannerError& refusal) {
         EXPECT_EQ(refusal.messageNumber(), Message::NoDataToPrint);
         EXPECT_STREQ(refusal.what(), "No data to print. Calculate.");
     }

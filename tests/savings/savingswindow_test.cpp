@@ -282,6 +282,30 @@ TEST_F(SavingsWindowTest, ShowGraphNeedsResults)
     EXPECT_EQ(values.resultTable.at(25, 5), values.resultTable.at(25, 4));
 }
 
+TEST_F(SavingsWindowTest, ToPrinterNeedsAWholeYearAndAHeader)
+{
+    open();
+    click("SPrinter");
+    enter("InTerm", "0");
+    click("SCalc");
+    EXPECT_EQ(cell(1, Column::Period), "1"); // one period is shown, but there is no year to print
+    click("SPrinter");
+    EXPECT_EQ(services.messages, std::vector<int>(2, Message::NoDataToPrint));
+
+    enter("InTerm", "2");
+    click("SCalc");
+    click("SPrinter"); // header cancelled
+    EXPECT_TRUE(services.previews.empty());
+
+    services.printHeaders.push_back("Smith family");
+    click("SPrinter");
+    ASSERT_EQ(services.previews.size(), 1u);
+    EXPECT_TRUE(
+        services.previews.front().startsWith("\n Smith family\n\n\n                        Investment"));
+    EXPECT_TRUE(services.previews.front().contains("\n Total:             $2,400.00"));
+    EXPECT_EQ(services.messages.size(), 2u);
+}
+
 TEST_F(SavingsWindowTest, QuickHelpTwiceReturnsToAnEmptyGrid)
 {
     open();
