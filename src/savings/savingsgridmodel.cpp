@@ -2,6 +2,7 @@
 
 #include "savings/savingsdisplay.h"
 #include "savings/savingsresult.h"
+#include "shell/captionlabel.h"
 
 namespace tallyvane {
 
@@ -38,6 +39,13 @@ void SavingsGridModel::clearResult()
 int SavingsGridModel::totalRow() const
 {
     return m_result ? savingsTotalRow(*m_result) : 0;
+}
+
+QVariant SavingsGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return captionLines(text(0, section)).join(u'\n');
+    return GridModel::headerData(section, orientation, role);
 }
 
 QString SavingsGridModel::text(int row, int column) const

@@ -35,6 +35,8 @@ public:
     int totalRow() const;
 
     QString text(int row, int column) const override;
+    // Headings show on the lines their runs of blanks mark.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     const SavingsResult* m_result = nullptr;

@@ -302,7 +302,7 @@ TEST_F(SavingsWindowTest, ToPrinterNeedsAWholeYearAndAHeader)
     ASSERT_EQ(services.previews.size(), 1u);
     EXPECT_TRUE(
         services.previews.front().startsWith("\n Smith family\n\n\n                        Investment"));
-    EXPECT_TRUE(services.previews.front().contains("\n Total:             $2,400.00"));
+    EXPECT_TRUE(services.previews.front().contains("\n Total:              $2,400.00"));
     EXPECT_EQ(services.messages.size(), 2u);
 }
 
