@@ -12,6 +12,6 @@ function(tallyvane_add_test)
   endif()
   add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
   set_tests_properties(${ARG_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TALLYVANE_TEST_DATA=${PROJECT_SOURCE_DIR}/data"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TALLYVANE_TEST_DATA=${PROJECT_SOURCE_DIR}/data;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/config/${ARG_NAME}"
     TIMEOUT 300)
 endfunction()

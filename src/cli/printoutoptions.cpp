@@ -1,7 +1,7 @@
 #include "cli/printoutoptions.h"
 
-#include "core/report/reportplaintext.h"
 #include "core/plannererror.h"
+#include "core/report/reportplaintext.h"
 #include "core/settingsfile.h"
 #include "shell/printing/reportpainter.h"
 
@@ -18,16 +18,14 @@ const QString FontOption = QStringLiteral("font");
 const QString FormatOption = QStringLiteral("format");
 const QString ReportFormat = QStringLiteral("report");
 
-// The settings the planner window would print with: those of the settings
-// file beside the program, or the defaults without one.
+// The settings the planner window would print with: the user's, else those
+// beside the program, or the defaults without either.
 SharedValues programSettings()
 {
     SharedValues values;
     values.currencySymbol = QStringLiteral("$");
     if (QCoreApplication::instance() != nullptr)
-        readSettingsFile(
-            QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(SettingsFileName)),
-            values);
+        readSettings(QCoreApplication::applicationDirPath(), values);
     return values;
 }
 

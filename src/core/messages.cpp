@@ -35,6 +35,7 @@ constexpr NumberedText Messages[] = {
     {Message::BadMortgageFileName, "Bad Filename. Must be in the form MYFILE.UMD"},
     {Message::BadLoanFileName, "Bad Filename. Must be in the form MYFILE.ULD"},
     {Message::HundredPercentLimit, "100% limit."},
+    {Message::SettingsNotSaved, "Settings could not be saved in "},
 };
 
 } // namespace
@@ -47,7 +48,8 @@ QString messageText(int number, const QString& detail)
     if (found == std::end(Messages))
         return {};
     const QString text = QString::fromLatin1(found->text);
-    return number == Message::WrongEntryWithDetail ? text + detail : text;
+    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved;
+    return takesDetail ? text + detail : text;
 }
 
 } // namespace tallyvane

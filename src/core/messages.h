@@ -30,10 +30,12 @@ inline constexpr int BadNetWorthFileName = 25;
 inline constexpr int BadMortgageFileName = 37;
 inline constexpr int BadLoanFileName = 38;
 inline constexpr int HundredPercentLimit = 52;
+// Settings that could not be written; the detail names the file.
+inline constexpr int SettingsNotSaved = 61;
 } // namespace Message
 
-// The text of message `number`; `detail` completes message 19 and is ignored
-// by the others. A number that names no message gives an empty text.
+// The text of message `number`; `detail` completes messages 19 and 61 and is
+// ignored by the others. A number that names no message gives an empty text.
 QString messageText(int number, const QString& detail = {});
 
 } // namespace tallyvane

@@ -4,6 +4,10 @@
 #include "core/fieldwriter.h"
 #include "core/safefile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace tallyvane {
 
 bool readSettingsFile(const QString& path, SharedValues& values)
@@ -38,6 +42,25 @@ bool writeSettingsFile(const QString& path, const SharedValues& values)
     writer.writeText(values.userName);
     writer.endLine();
     return saveDataFile(path, writer.content());
+}
+
+QString userSettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/tallyvane/") + QString::fromLatin1(SettingsFileName);
+}
+
+bool readSettings(const QString& programDirectory, SharedValues& values)
+{
+    if (QFileInfo::exists(userSettingsPath()))
+        return readSettingsFile(userSettingsPath(), values);
+    return readSettingsFile(QDir(programDirectory).filePath(QString::fromLatin1(SettingsFileName)), values);
+}
+
+bool saveUserSettings(const SharedValues& values)
+{
+    const QString path = userSettingsPath();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && writeSettingsFile(path, values);
 }
 
 } // namespace tallyvane

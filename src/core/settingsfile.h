@@ -24,4 +24,15 @@ bool readSettingsFile(const QString& path, SharedValues& values);
 // file would be too large to read back.
 bool writeSettingsFile(const QString& path, const SharedValues& values);
 
+// Settings are the user's own: they live in the user's configuration folder
+// ($XDG_CONFIG_HOME/tallyvane, ~/.config/tallyvane by default), which is
+// writable wherever the program is installed. A "Personal.tvp" beside the
+// program still serves until the user first saves settings.
+QString userSettingsPath();
+// Reads the user's settings, else those beside the program in
+// `programDirectory`; false when neither could be read (defaults apply).
+bool readSettings(const QString& programDirectory, SharedValues& values);
+// Writes the user's settings, making their folder when needed.
+bool saveUserSettings(const SharedValues& values);
+
 } // namespace tallyvane

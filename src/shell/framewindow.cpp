@@ -50,6 +50,7 @@ void FrameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     m_values.frameHeightMark = frameHeightMarkFor(pixelsToTwips(event->size().height(), dotsPerInch()));
+    emit resized();
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event)

@@ -37,6 +37,8 @@ public:
 signals:
     // F1 was pressed anywhere in the program.
     void helpRequested();
+    // The frame changed size; FrameHeightMark already follows the new height.
+    void resized();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -7,10 +7,10 @@
 #include "shell/helpviewer.h"
 #include "shell/plannerwindow.h"
 
-#include <QEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QVariant>
 
 namespace tallyvane {
@@ -30,14 +30,8 @@ Navigator::Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu)
         if (PlannerWindow* planner = openPlanner())
             mayClose = planner->mayLeave();
     });
-    m_frame.documentArea()->viewport()->installEventFilter(this);
-}
-
-bool Navigator::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize && watched == m_frame.documentArea()->viewport())
-        placeActivated(m_frame.documentArea()->activeSubWindow());
-    return QObject::eventFilter(watched, event);
+    connect(&m_frame, &FrameWindow::resized, this,
+            [this] { placeActivated(m_frame.documentArea()->activeSubWindow()); });
 }
 
 void Navigator::registerFileKind(const QString& extension, MenuChoice choice)
@@ -87,6 +81,11 @@ void Navigator::placeActivated(QMdiSubWindow* window)
     const QVariant kind = window->property(ChildKindProperty);
     if (!kind.isValid())
         return;
+    // Back to the unscrolled work area first: scrolling moves every window,
+    // and a placement is measured from the area's corner.
+    QMdiArea* area = m_frame.documentArea();
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
     const auto childKind = static_cast<ChildKind>(kind.toInt());
     const QPoint at = childPositionTwips(childKind, m_values.frameHeightMark);
     placeChild(window, at.x(), at.y(), m_frame.dotsPerInch());
@@ -96,9 +95,9 @@ void Navigator::placeActivated(QMdiSubWindow* window)
     // far sides too, and grows with the frame; below its smallest size the
     // work area scrolls instead of cutting it.
     const QPoint corner = window->pos();
-    const QSize area = m_frame.documentArea()->viewport()->size();
+    const QSize workArea = area->viewport()->size();
     const auto span = [](int areaLength, int at) { return at > 0 ? areaLength - 2 * at : areaLength - at; };
-    window->resize(QSize(span(area.width(), corner.x()), span(area.height(), corner.y()))
+    window->resize(QSize(span(workArea.width(), corner.x()), span(workArea.height(), corner.y()))
                        .expandedTo(window->minimumSizeHint()));
 }
 
@@ -122,6 +121,9 @@ void Navigator::choose(MenuChoice choice)
         return;
     case MenuChoice::HowTo:
         showHelp(HelpContext::Menu);
+        return;
+    case MenuChoice::Personalize:
+        emit personalizeRequested();
         return;
     case MenuChoice::Mortgage:
         m_values.loanKind = 1;

@@ -62,6 +62,8 @@ signals:
     void exitRequested();
     // The message numbered in SharedValues::msgNumber is to be shown over the menu.
     void messageRequested();
+    // "Personali&ze Settings" was chosen.
+    void personalizeRequested();
 
 private:
     struct Registration
@@ -72,7 +74,6 @@ private:
 
     QMdiSubWindow* openChild(QWidget* child, ChildKind placement);
     void placeActivated(QMdiSubWindow* window);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     SharedValues& m_values;
     FrameWindow& m_frame;

@@ -2,6 +2,7 @@
 
 #include "core/dates.h"
 #include "core/settingsfile.h"
+#include "shell/dialogs/personalizedialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,12 +24,21 @@ TallyvaneApp::TallyvaneApp(QString programDirectory)
     QObject::connect(&m_navigator, &Navigator::exitRequested, &m_frame, [] { QCoreApplication::exit(0); });
     QObject::connect(&m_navigator, &Navigator::messageRequested, &m_frame,
                      [this] { m_services.showMessage(m_values); });
+    QObject::connect(&m_navigator, &Navigator::personalizeRequested, &m_frame, [this] { personalize(); });
 }
 
 TallyvaneApp::~TallyvaneApp()
 {
     if (m_remembersGeometry)
         QSettings().setValue(QString::fromLatin1(FrameGeometryKey), m_frame.saveGeometry());
+}
+
+void TallyvaneApp::personalize()
+{
+    ChangeFnt window(m_values, m_services, &m_frame);
+    window.exec();
+    m_menu.showUserName(m_values.userName);
+    m_navigator.setFrameTitle(QString::fromLatin1(MenuTitle));
 }
 
 void TallyvaneApp::start()
@@ -40,7 +50,7 @@ void TallyvaneApp::start()
         m_frame.restoreGeometry(QSettings().value(QString::fromLatin1(FrameGeometryKey)).toByteArray());
     m_frame.show();
     QDir::setCurrent(m_programDirectory); // a failure leaves the directory as it was
-    readSettingsFile(QString::fromLatin1(SettingsFileName), m_values);
+    readSettings(m_programDirectory, m_values);
     m_menu.showUserName(m_values.userName);
     m_values.todayText = todayShortText();
 }

@@ -34,6 +34,9 @@ public:
     Navigator& navigator() { return m_navigator; }
 
 private:
+    // The Personalize window, over the menu; the menu's name line follows it.
+    void personalize();
+
     // Members are destroyed in reverse order: the windows go first, while the
     // values and services they call on the way out still exist.
     QString m_programDirectory;

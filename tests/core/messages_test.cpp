@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"BadLoanFileName", Message::BadLoanFileName, "",
                     "Bad Filename. Must be in the form MYFILE.ULD"},
         MessageCase{"HundredPercentLimit", Message::HundredPercentLimit, "", "100% limit."},
+        MessageCase{"SettingsNotSaved", Message::SettingsNotSaved, "/home/ann/.config/tallyvane/Personal.tvp",
+                    "Settings could not be saved in /home/ann/.config/tallyvane/Personal.tvp"},
         MessageCase{"UnusedNumber", 4, "in Box 2", ""}, MessageCase{"NoMessage", 0, "", ""},
         MessageCase{"PastTheLastNumber", 53, "", ""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,4 +1,5 @@
 #include "core/settingsfile.h"
+#include "dialogtesting.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
 #include "shell/navigator.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,6 +103,9 @@ TEST_F(StartupTest, ExitButtonAsksTheProgramToEnd)
 {
     TallyvaneApp app(folder.path());
     app.start();
+    // Only the request is checked: a real exit would end every later test's
+    // dialogs at once.
+    QObject::disconnect(&app.navigator(), &Navigator::exitRequested, nullptr, nullptr);
     QSignalSpy exitSpy(&app.navigator(), &Navigator::exitRequested);
     app.menu().button(MenuChoice::Exit)->click();
     EXPECT_EQ(exitSpy.count(), 1);
@@ -112,6 +117,7 @@ TEST_F(StartupTest, AccessKeysWorkFromTheKeyboard)
     app.start();
     QApplication::setActiveWindow(&app.frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app.frame()));
+    QObject::disconnect(&app.navigator(), &Navigator::exitRequested, nullptr, nullptr);
     QSignalSpy exitSpy(&app.navigator(), &Navigator::exitRequested);
     QTest::keySequence(app.frame().windowHandle(), QKeySequence(QStringLiteral("Alt+X")));
     EXPECT_TRUE(
@@ -160,6 +166,22 @@ TEST_F(StartupTest, PlannerReplacesTheMenuUntilItReturns)
     EXPECT_EQ(app.frame().windowTitle(), " Tallyvane Menu");
     EXPECT_EQ(app.values().loanKind, 0);
     EXPECT_EQ(app.navigator().activeHelpContext(), HelpContext::Menu);
+}
+
+TEST_F(StartupTest, PersonalizeChangesTheNameOnTheMenu)
+{
+    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+    TallyvaneApp app(folder.path());
+    app.start();
+    tallyvane::testing::whenModalShown([](QWidget& window) {
+        auto* name = window.findChild<QLineEdit*>(QStringLiteral("InMyName"));
+        name->setFocus();
+        QTest::keyClicks(name, "Ann");
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ExitFonts")), Qt::LeftButton);
+    });
+    app.menu().button(MenuChoice::Personalize)->click();
+    EXPECT_EQ(app.menu().nameLabel()->text().trimmed(), "Ann");
+    EXPECT_TRUE(QFile::exists(userSettingsPath()));
 }
 
 TEST_F(StartupTest, UnbuiltPlannerButtonsDoNothing)
