@@ -1,7 +1,5 @@
 #include "printers.h"
 
-#include "core/messages.h"
-#include "core/plannererror.h"
 #include "core/report/reportplaintext.h"
 #include "savings/growthengine.h"
 #include "savings/savingsprintout.h"
@@ -92,19 +90,6 @@ TEST(SavingsPrintout, ZeroAmountsPrintWithoutADigitBeforeThePoint)
     const QStringList page = printedPages(plan(0, 0, SavingsFrequency::Annually, 1)).first();
     EXPECT_EQ(page[25], "   1                       .00                  .00                   .00");
     EXPECT_EQ(page.last(), " Total:                   $.00                 $.00                  $.00");
-}
-
-TEST(SavingsPrintout, ZeroYearsHaveNothingToPrint)
-{
-    const SavingsInputs inputs = plan(1000, 100, SavingsFrequency::Monthly, 0);
-    const SavingsResult result = GrowthEngine().calculate(inputs);
-    try {
-        savingsPrintout(inputs, result, {});
-        FAIL() << "printed a plan of 0 years";
-    } catch (const PlannerError& refusal) {
-        EXPECT_EQ(refusal.messageNumber(), Message::NoDataToPrint);
-        EXPECT_STREQ(refusal.what(), "No data to print. Calculate.");
-    }
 }
 
 } // namespace
