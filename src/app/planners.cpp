@@ -1,5 +1,6 @@
 #include "app/planners.h"
 
+#include "budget/budgetwindow.h"
 #include "mortgage/mortgagewindow.h"
 #include "savings/savingswindow.h"
 #include "shell/tallyvaneapp.h"
@@ -9,6 +10,11 @@ namespace tallyvane {
 void registerPlanners(TallyvaneApp& app)
 {
     Navigator& navigator = app.navigator();
+    navigator.registerPlanner(MenuChoice::Budget, ChildKind::Planner, [&app](PlannerHost& host) {
+        return new Budget(app.values(), app.services(), host);
+    });
+    navigator.registerFileKind(QStringLiteral("bgt"), MenuChoice::Budget);
+
     const auto mortgageWindow = [&app](PlannerHost& host) {
         return new MortgageCalc(app.values(), app.services(), host);
     };

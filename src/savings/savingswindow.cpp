@@ -52,8 +52,11 @@ FigureBoxLayout rateBox(int slot, bool takesMinus)
 }
 
 // The years are stored by the window, which holds them to the 40-year limit.
-const FigureBoxLayout TermBox{
-    .filter = KeyFilterKind::WholeNumber, .format = QStringLiteral("###"), .width = 17};
+// A refused key leaves the years typed before in place.
+const FigureBoxLayout TermBox{.filter = KeyFilterKind::WholeNumber,
+                              .format = QStringLiteral("###"),
+                              .width = 17,
+                              .filterBeforeEmptying = true};
 
 } // namespace
 

@@ -27,6 +27,9 @@ struct FigureBoxLayout
     // Words boxes: the longest text the box takes (what its file can hold
     // and open again); further keys are refused. 0 for no limit.
     int maxLength = 0;
+    // A refused first key leaves the old figure in place instead of
+    // emptying the box first.
+    bool filterBeforeEmptying = false;
     // Shown before the figure, inside its field (the currency symbol).
     QString prefix = {};
     // Boxes that may hold a negative figure: the minus key, at any point of
