@@ -2,6 +2,7 @@
 
 #include "budget/budgetwindow.h"
 #include "mortgage/mortgagewindow.h"
+#include "networth/networthwindow.h"
 #include "savings/savingswindow.h"
 #include "shell/tallyvaneapp.h"
 
@@ -21,10 +22,16 @@ void registerPlanners(TallyvaneApp& app)
     navigator.registerPlanner(MenuChoice::Mortgage, ChildKind::MortgagePlanner, mortgageWindow);
     navigator.registerPlanner(MenuChoice::Loans, ChildKind::MortgagePlanner, mortgageWindow);
     navigator.registerFileKind(QStringLiteral("umd"), MenuChoice::Mortgage);
+    navigator.registerFileKind(QStringLiteral("uld"), MenuChoice::Loans);
+
     navigator.registerPlanner(MenuChoice::Savings, ChildKind::Planner, [&app](PlannerHost& host) {
         return new SavingsCalc(app.values(), app.services(), host);
     });
-    navigator.registerFileKind(QStringLiteral("uld"), MenuChoice::Loans);
+
+    navigator.registerPlanner(MenuChoice::NetWorth, ChildKind::Planner, [&app](PlannerHost& host) {
+        return new NetWorthCalc(app.values(), app.services(), host);
+    });
+    navigator.registerFileKind(QStringLiteral("nwf"), MenuChoice::NetWorth);
 }
 
 } // namespace tallyvane
