@@ -4,6 +4,7 @@
 #include "graphs/graphwindow.h"
 #include "mortgage/mortgagewindow.h"
 #include "networth/networthwindow.h"
+#include "savings/savingswindow.h"
 #include "shell/tallyvaneapp.h"
 
 namespace tallyvane {
@@ -23,6 +24,11 @@ void registerPlanners(TallyvaneApp& app)
     navigator.registerPlanner(MenuChoice::Loans, ChildKind::MortgagePlanner, mortgageWindow);
     navigator.registerFileKind(QStringLiteral("umd"), MenuChoice::Mortgage);
     navigator.registerFileKind(QStringLiteral("uld"), MenuChoice::Loans);
+
+    navigator.registerPlanner(MenuChoice::Savings, ChildKind::Planner, [&app](PlannerHost& host) {
+        return new SavingsCalc(app.values(), app.services(), host);
+    });
+
     navigator.registerPlanner(MenuChoice::NetWorth, ChildKind::Planner, [&app](PlannerHost& host) {
         return new NetWorthCalc(app.values(), app.services(), host);
     });
