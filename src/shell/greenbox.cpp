@@ -62,7 +62,9 @@ void GreenBox::setSuccessor(QWidget* successor)
 
 QString GreenBox::shownText(Money value) const
 {
-    return rightAlign(formatMoney(value, m_layout.format), m_layout.width) + m_layout.suffix;
+    // Padded to the box's field but never cut, so no digit of a large figure is lost.
+    const QString figure = m_layout.prefix + formatMoney(value, m_layout.format);
+    return figure.rightJustified(m_layout.width) + m_layout.suffix;
 }
 
 void GreenBox::showValue(Money value)
@@ -139,10 +141,23 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
             m_successor->setFocus(Qt::TabFocusReason);
         return;
     }
-    if (m_layout.filter != KeyFilterKind::Words && m_values.entryChanged == 0) {
+    // The sign goes into an emptied box without passing the key filter.
+    const bool startsNegative = m_layout.takesMinus && keyCode == KeyMinus;
+    const bool startsFigure =
+        m_layout.filter != KeyFilterKind::Words && (m_values.entryChanged == 0 || startsNegative);
+    if (startsFigure && !startsNegative && m_layout.filterBeforeEmptying &&
+        filterKey(keyCode) == KeyRefused) {
+        m_services.beep();
+        return;
+    }
+    if (startsFigure) {
         clear();
         m_values.entryChanged = 1;
         emit typingStarted();
+    }
+    if (startsNegative) {
+        QLineEdit::keyPressEvent(event);
+        return;
     }
     if (filterKey(keyCode) == KeyRefused) {
         m_services.beep();
@@ -181,9 +196,10 @@ void GreenBox::storeTypedFigure()
     // A box without a slot leaves reading its figure to its window.
     if (Money* stored = slotValue())
         *stored = readLeadingMoney(text());
-    if (m_layout.formatsOwnText)
-        setText(rightAlign(formatText(text(), m_layout.format), m_layout.width));
-    else
+    if (m_layout.formatsOwnText) {
+        // Padded to the box's width but never cut, so no digit is lost.
+        setText(formatText(text(), m_layout.format).rightJustified(m_layout.width));
+    } else
         showStoredValue();
 }
 

@@ -38,7 +38,8 @@ PlannerWindow::PlannerWindow(SharedValues& values, UiServices& services, Planner
 {
     setAutoFillBackground(true);
     setWindowTitle(m_identity.frameTitle.trimmed());
-    m_host.setFrameTitle(m_identity.frameTitle);
+    if (!m_identity.frameTitle.isEmpty())
+        m_host.setFrameTitle(m_identity.frameTitle);
 }
 
 PlannerWindow::~PlannerWindow()
@@ -76,16 +77,16 @@ Money& PlannerWindow::slot(int index) const
     return m_values.inputValues.at(static_cast<std::size_t>(index));
 }
 
-std::vector<GreenBox*> PlannerWindow::buildGreenBoxes(const std::vector<GreenBoxSpec>& specs)
+std::vector<GreenBox*> PlannerWindow::buildGreenBoxes(const std::vector<GreenBoxSpec>& rows)
 {
     std::vector<GreenBox*> boxes;
-    for (const GreenBoxSpec& spec : specs) {
-        auto* box = new GreenBox(spec.layout, m_values, m_services, this);
-        if (spec.listItems.isEmpty())
-            box->setObjectName(spec.name);
+    for (const GreenBoxSpec& row : rows) {
+        auto* box = new GreenBox(row.layout, m_values, m_services, this);
+        if (row.listItems.isEmpty())
+            box->setObjectName(row.name);
         else
-            typedList(box, spec.listItems, spec.name, this);
-        m_successors.emplace_back(box, spec.successor);
+            typedList(box, row.listItems, row.name, this);
+        m_successors.emplace_back(box, row.successor);
         boxes.push_back(box);
     }
     return boxes;
@@ -214,10 +215,12 @@ void PlannerWindow::closeEvent(QCloseEvent* event)
     }
     m_leaving = true;
     closeQuickHelp();
-    m_values.inputValues.clear();
-    m_values.resultTable.clear();
-    m_values.graphTable.clear();
-    m_values.graphPointCount = 0;
+    if (m_identity.releasesResults) {
+        m_values.inputValues.clear();
+        m_values.resultTable.clear();
+        m_values.graphTable.clear();
+        m_values.graphPointCount = 0;
+    }
     event->accept();
 }
 
