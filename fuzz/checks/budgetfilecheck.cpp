@@ -1,5 +1,6 @@
 #include "fuzzchecks.h"
 
+#include "budget/budgetdisplay.h"
 #include "budget/budgetfile.h"
 #include "budget/budgettotals.h"
 #include "cli/budgetreport.h"
@@ -24,11 +25,32 @@ bool sameRecords(const BudgetList& a, const BudgetList& b)
     return true;
 }
 
+// Every record as the grids show it, and as its boxes show it when the user
+// picks it to change (refused with a message for 0 payments a year).
+void showRecords(const BudgetList& list)
+{
+    for (int n = 1; n <= list.count(); ++n) {
+        for (const DisplayPeriod& period : {DisplayPeriods.front(), AnnualPeriod}) {
+            recordFigureText(list.record(n).annualAmount, period);
+            recordFigureText(list.record(n).annualBudgeted, period);
+        }
+        try {
+            const BudgetEntry entry = list.recordEntry(n);
+            entryAmountText(entry.amountPerPayment);
+            entryAmountText(entry.budgetedPerPayment);
+            entryPaymentsText(entry.paymentsPerYear);
+        } catch (const PlannerError&) {
+        }
+    }
+}
+
 // What the worksheet and the calculator do with a file they opened: sort
 // both lists, total them and show them for a period. Totals beyond money are
 // refused with a message, never a crash.
 void showAsTheWorksheetWould(BudgetList income, BudgetList expenses)
 {
+    for (const BudgetList* list : {&income, &expenses})
+        showRecords(*list);
     for (const SortOrder order : {SortOrder::NamesAToZ, SortOrder::AmountsHiLo}) {
         income.sortList(order);
         expenses.sortList(order);
@@ -39,6 +61,7 @@ void showAsTheWorksheetWould(BudgetList income, BudgetList expenses)
             return;
         }
         for (const DisplayPeriod& period : {DisplayPeriods.front(), AnnualPeriod}) {
+            budgetTotalTexts(totals, period, QStringLiteral("$"));
             const cli::BudgetReport report{income, expenses, totals, period};
             std::ostringstream json;
             cli::writeBudgetJson(report, json);

@@ -3,6 +3,8 @@
 #include "cli/networthreport.h"
 #include "core/arithmeticfault.h"
 #include "core/fieldreader.h"
+#include "core/plannererror.h"
+#include "networth/networthdisplay.h"
 #include "networth/networthfile.h"
 
 #include <sstream>
@@ -41,6 +43,18 @@ bool sameSheet(const NetWorthSheet& read, const NetWorthSheet& reread)
     return true;
 }
 
+void showAsTheWindowWould(const NetWorthSheet& sheet)
+{
+    const QString symbol = QStringLiteral("$");
+    for (const NetWorthSide side : {NetWorthSide::Assets, NetWorthSide::Liabilities}) {
+        for (int row = 1; row < NetWorthGridRows; ++row)
+            for (const int column : {CellTable::NameColumn, CellTable::ValueColumn})
+                netWorthCellText(sheet, side, row, column, CellOrigin::Calculated, symbol);
+        totalText(sheet, side, symbol);
+    }
+    netWorthText(sheet, symbol);
+}
+
 } // namespace
 
 void checkNetWorthFile(const QByteArray& input)
@@ -61,8 +75,16 @@ void checkNetWorthFile(const QByteArray& input)
     require(sameSheet(sheet, reread), "a net worth file written back opens to other cells");
     require(netWorthFileContent(reread) == written, "writing a net worth file again changes it");
 
-    // The statement is calculated at once; totals beyond money are refused.
-    if (!sheet.calculate())
+    // The window calculates a file at once and shows every cell; totals
+    // beyond money are refused with a message, and the cells still show.
+    bool calculated = true;
+    try {
+        sheet.calculate();
+    } catch (const PlannerError&) {
+        calculated = false;
+    }
+    showAsTheWindowWould(sheet);
+    if (!calculated)
         return;
     require(sheet.netWorth() == sheet.total(NetWorthSide::Assets) - sheet.total(NetWorthSide::Liabilities),
             "the net worth is not assets less liabilities");

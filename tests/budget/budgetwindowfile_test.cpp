@@ -1,6 +1,7 @@
 #include "budget/budgetgridmodel.h"
 #include "budgetwindowdriver.h"
 #include "core/messages.h"
+#include "core/savefault.h"
 #include "shell/dialogs/filechooser.h"
 
 #include <QFile>
@@ -96,6 +97,23 @@ INSTANTIATE_TEST_SUITE_P(Budget, FailedSaveTest,
                          [](const ::testing::TestParamInfo<FailedSaveCase>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST_F(BudgetFileTest, SaveThatFailsPartWayKeepsThePreviousFileAndSaysSo)
+{
+    write("Home.BGT", "previous file\r\n");
+    values.dataFileName = "Other.BGT";
+    SaveFault fault;
+    fault.failAt = SaveFault::Step::Rename;
+    const ScopedSaveFault failing(fault);
+    services.filePicks = {path("Home.BGT")};
+    click("FilSave");
+    EXPECT_EQ(services.messageTexts, std::vector<QString>{" Bad filename, must be in the form MYFILE.BGT"});
+    EXPECT_EQ(values.dataFileName, "Other.BGT");
+    EXPECT_TRUE(window->isDirty());
+    QFile previous(path("Home.BGT"));
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "previous file\r\n");
+}
 
 TEST_F(BudgetFileTest, UnreadableFileLeavesTheWorksheetAsItWas)
 {

@@ -1,4 +1,5 @@
 #include "core/messages.h"
+#include "core/savefault.h"
 #include "networth/networthgridmodel.h"
 #include "networth/networthwindow.h"
 #include "plannerwindowdriver.h"
@@ -340,6 +341,29 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"UnsavedWorkReplacedOnNo", true, false, "", true},
                       OpenCase{"BrokenFileLeavesTheSheet", true, false, "2,1\r\n\"Gold\",5,,\r\n", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(NetWorthWindowTest, SaveThatFailsPartWayKeepsThePreviousFileAndSaysSo)
+{
+    open();
+    typeRows(Assets, {{"House", "150000"}});
+    const QString path = folder.filePath("Home.NWF");
+    QFile previous(path);
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly) && previous.write("previous file\r\n") > 0);
+    previous.close();
+    values.dataFileName = "Other.NWF";
+    SaveFault fault;
+    fault.failAt = SaveFault::Step::Write;
+    fault.bytesBeforeFailure = 10;
+    {
+        const ScopedSaveFault failing(fault);
+        save(path);
+    }
+    EXPECT_EQ(services.messageTexts, std::vector<QString>{"Bad filename, must be in the form MYFILE.NWF"});
+    EXPECT_EQ(values.dataFileName, "Other.NWF");
+    EXPECT_TRUE(window->isUnsaved());
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "previous file\r\n");
+}
 
 TEST_F(NetWorthWindowTest, QuickHelpAndPrintout)
 {
