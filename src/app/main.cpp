@@ -12,8 +12,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // A file named on the command line (as a file manager passes it) is read
-    // relative to where the program was started, before start-up moves to the
-    // program's own folder.
+    // relative to where the program was started.
     const QStringList arguments = QCoreApplication::arguments();
     const QString file = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
 

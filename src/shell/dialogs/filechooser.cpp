@@ -2,9 +2,29 @@
 
 #include "core/sharedvalues.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace tallyvane {
+
+QString startFolder(const QString& lastUsed)
+{
+    if (!lastUsed.isEmpty() && QFileInfo(lastUsed).isDir())
+        return lastUsed;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString folderToRemember(const QString& picked, const QString& sampleFolder, const QString& remembered)
+{
+    const QString folder = QFileInfo(picked).absolutePath();
+    if (!sampleFolder.isEmpty() && QDir(folder) == QDir(sampleFolder))
+        return remembered;
+    return folder;
+}
 
 std::optional<FileRequest> fileRequestFor(const SharedValues& values)
 {
@@ -39,8 +59,18 @@ void fileDirectory(SharedValues& values, const FileDialogRunner& runDialog)
         values.fileMode = FileModeCancelled;
 }
 
-void configureFileDialog(QFileDialog& dialog, const FileRequest& request)
+void configureFileDialog(QFileDialog& dialog, const FileRequest& request, const FileDialogPlaces& places)
 {
+    // Qt's own dialog on every desktop: a native one ignores the places added
+    // to the side bar, and with them the sample files.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!places.startFolder.isEmpty())
+        dialog.setDirectory(places.startFolder);
+    if (request.kind == FileDialogKind::Open && QFileInfo(places.sampleFolder).isDir()) {
+        QList<QUrl> sidebar = dialog.sidebarUrls();
+        sidebar << QUrl::fromLocalFile(places.sampleFolder);
+        dialog.setSidebarUrls(sidebar);
+    }
     if (request.kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -58,10 +88,10 @@ void configureFileDialog(QFileDialog& dialog, const FileRequest& request)
         dialog.selectFile(request.proposedName);
 }
 
-QString runFileDialog(const FileRequest& request, QWidget* parent)
+QString runFileDialog(const FileRequest& request, const FileDialogPlaces& places, QWidget* parent)
 {
     QFileDialog dialog(parent);
-    configureFileDialog(dialog, request);
+    configureFileDialog(dialog, request, places);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList chosen = dialog.selectedFiles();

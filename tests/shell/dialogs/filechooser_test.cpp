@@ -2,7 +2,11 @@
 
 #include "core/sharedvalues.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +107,62 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RealFileDialogTest,
                                                           QFileDialog::AcceptOpen, QFileDialog::ExistingFile},
                                            RealDialogCase{"Save", FileDialogKind::Save,
                                                           QFileDialog::AcceptSave, QFileDialog::AnyFile}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The user's own folder to fall back on: documents, or home without one.
+QString documentsOrHome()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+TEST(FileDialogPlacesTest, StartsInTheLastFolderWhileItExistsElseTheUsersOwn)
+{
+    QTemporaryDir last;
+    EXPECT_EQ(startFolder(last.path()), last.path());
+    EXPECT_EQ(startFolder(QString()), documentsOrHome());
+    const QString gone = last.path();
+    last.remove();
+    EXPECT_EQ(startFolder(gone), documentsOrHome());
+}
+
+TEST(FileDialogPlacesTest, ASampleOpenedIsNotTheFolderToStartInNext)
+{
+    QTemporaryDir samples;
+    EXPECT_EQ(folderToRemember(samples.filePath("Sample.BGT"), samples.path(), "/home/ann/money"),
+              "/home/ann/money");
+    EXPECT_EQ(folderToRemember("/home/ann/house/HOUSE.UMD", samples.path(), "/home/ann/money"),
+              "/home/ann/house");
+}
+
+struct PlacesCase
+{
+    const char* name;
+    FileDialogKind kind;
+    bool offersSamples;
+};
+
+class FileDialogPlacesShownTest : public ::testing::TestWithParam<PlacesCase>
+{
+};
+
+TEST_P(FileDialogPlacesShownTest, OpensInTheStartFolderAndOffersSamplesOnlyToOpen)
+{
+    QTemporaryDir start;
+    QTemporaryDir samples;
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    configureFileDialog(dialog, {GetParam().kind, "Budget Database (*.Bgt)", "HOME.BGT"},
+                        {.startFolder = start.path(), .sampleFolder = samples.path()});
+    EXPECT_EQ(dialog.directory(), QDir(start.path()));
+    ASSERT_EQ(dialog.selectedFiles().size(), 1);
+    EXPECT_EQ(dialog.selectedFiles().first(), QDir(start.path()).filePath("HOME.BGT"));
+    EXPECT_EQ(dialog.sidebarUrls().contains(QUrl::fromLocalFile(samples.path())), GetParam().offersSamples);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FileDialogPlacesShownTest,
+                         ::testing::Values(PlacesCase{"Open", FileDialogKind::Open, true},
+                                           PlacesCase{"Save", FileDialogKind::Save, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class NoRequestTest : public ::testing::TestWithParam<int>
