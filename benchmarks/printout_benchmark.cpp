@@ -2,8 +2,7 @@
 // weekly payments, dated, every payment shown) as a PDF: building the report,
 // painting it, and the whole way to the file written.
 
-#include "mortgage/amortizationengine.h"
-#include "mortgage/mortgageprintout.h"
+#include "largestprintout.h"
 #include "shell/printing/reportpainter.h"
 
 #include <QGuiApplication>
@@ -14,35 +13,6 @@
 namespace {
 
 using namespace tallyvane;
-
-struct LargestSchedule
-{
-    AmortizationInput input;
-    AmortizationResult result;
-};
-
-const LargestSchedule& largestSchedule()
-{
-    static const LargestSchedule schedule = [] {
-        LargestSchedule s;
-        s.input.principal = Money::fromWhole(100000);
-        s.input.annualRatePercent = Money::fromWhole(1);
-        s.input.termYears = Money::fromWhole(40);
-        s.input.paymentKind = PaymentKind::OneWeek;
-        s.input.daysInYearChoice = 3;
-        s.input.view = AmortizationView::AllPayments;
-        s.input.firstPaymentDate = QDate(2024, 1, 5);
-        s.result = AmortizationEngine().calculate(s.input);
-        return s;
-    }();
-    return schedule;
-}
-
-Report largestPrintout()
-{
-    const LargestSchedule& s = largestSchedule();
-    return mortgagePrintout(s.input, s.result, {.header = QStringLiteral("Smith family")});
-}
 
 void BM_BuildLargestPrintout(benchmark::State& state)
 {

@@ -1,6 +1,8 @@
 #include "app/planners.h"
 
+#include "budget/budgetwindow.h"
 #include "mortgage/mortgagewindow.h"
+#include "networth/networthwindow.h"
 #include "shell/tallyvaneapp.h"
 
 namespace tallyvane {
@@ -8,6 +10,11 @@ namespace tallyvane {
 void registerPlanners(TallyvaneApp& app)
 {
     Navigator& navigator = app.navigator();
+    navigator.registerPlanner(MenuChoice::Budget, ChildKind::Planner, [&app](PlannerHost& host) {
+        return new Budget(app.values(), app.services(), host);
+    });
+    navigator.registerFileKind(QStringLiteral("bgt"), MenuChoice::Budget);
+
     const auto mortgageWindow = [&app](PlannerHost& host) {
         return new MortgageCalc(app.values(), app.services(), host);
     };
@@ -15,6 +22,10 @@ void registerPlanners(TallyvaneApp& app)
     navigator.registerPlanner(MenuChoice::Loans, ChildKind::MortgagePlanner, mortgageWindow);
     navigator.registerFileKind(QStringLiteral("umd"), MenuChoice::Mortgage);
     navigator.registerFileKind(QStringLiteral("uld"), MenuChoice::Loans);
+    navigator.registerPlanner(MenuChoice::NetWorth, ChildKind::Planner, [&app](PlannerHost& host) {
+        return new NetWorthCalc(app.values(), app.services(), host);
+    });
+    navigator.registerFileKind(QStringLiteral("nwf"), MenuChoice::NetWorth);
 }
 
 } // namespace tallyvane

@@ -1,8 +1,8 @@
 #include "budget/budgetlist.h"
 
-#include "core/plannererror.h"
 #include "core/arithmeticfault.h"
 #include "core/messages.h"
+#include "core/plannererror.h"
 
 #include <utility>
 
@@ -96,6 +96,16 @@ void BudgetList::sortList(SortOrder order)
         }
     }
     renumber();
+}
+
+int BudgetList::numberOf(const BudgetRecord& record) const
+{
+    for (const BudgetRecord& candidate : m_records)
+        if (candidate.description == record.description && candidate.annualAmount == record.annualAmount &&
+            candidate.paymentsPerYear == record.paymentsPerYear &&
+            candidate.annualBudgeted == record.annualBudgeted)
+            return candidate.number;
+    return 0;
 }
 
 void BudgetList::checkNumber(int n) const

@@ -45,6 +45,9 @@ public:
     // Removes record n; the records after it move up and are renumbered.
     void deleteRecord(int n);
     void sortList(SortOrder order);
+    // The number of the first record holding the same description and
+    // figures as `record`, whatever its number; 0 when there is none.
+    int numberOf(const BudgetRecord& record) const;
 
 private:
     BudgetRecord& at(int n) { return m_records[n - 1]; }

@@ -1,11 +1,13 @@
-#include "core/plannererror.h"
 #include "budget/budgetfile.h"
+#include "budget/budgetprintout.h"
 #include "budget/budgettotals.h"
 #include "cli/budgetreport.h"
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
+#include "cli/printoutoptions.h"
 #include "core/messages.h"
+#include "core/plannererror.h"
 
 namespace tallyvane::cli {
 namespace {
@@ -18,29 +20,32 @@ const QStringList periodNames{QStringLiteral("weekly"),      QStringLiteral("2we
 const QStringList sortNames{QStringLiteral("names-az"), QStringLiteral("names-za"),
                             QStringLiteral("amounts-hilo"), QStringLiteral("amounts-lohi")};
 
-constexpr char Usage[] =
-    "Usage: tallyvane-calc budget FILE.BGT [OPTIONS]\n\n"
-    "Both lists of a budget file, sorted and numbered, with each record's figures for\n"
-    "the period, the totals and both net balances.\n\n"
-    "  --period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual  (annual)\n"
-    "  --sort names-az|names-za|amounts-hilo|amounts-lohi                      (names-az)\n"
-    "  --format text|csv|json                                                  (text)\n";
+std::string usage()
+{
+    return std::string(
+               "Usage: tallyvane-calc budget FILE.BGT [OPTIONS]\n\n"
+               "Both lists of a budget file, sorted and numbered, with each record's figures for\n"
+               "the period, the totals and both net balances; or the budget statement printout.\n\n"
+               "  --period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual  (annual)\n"
+               "  --sort names-az|names-za|amounts-hilo|amounts-lohi                      (names-az)\n") +
+           printoutUsage();
+}
 
 } // namespace
 
 int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
     if (asksForHelp(arguments)) {
-        out << Usage;
+        out << usage();
         return ExitSuccess;
     }
     QString path;
     const DisplayPeriod* period = nullptr;
     SortOrder order = InitialSortOrder;
-    OutputFormat format = OutputFormat::Text;
+    CommandOutput output;
     try {
-        const CommandOptions options(
-            arguments, {QStringLiteral("period"), QStringLiteral("sort"), QStringLiteral("format")});
+        const CommandOptions options(arguments,
+                                     withPrintoutOptions({QStringLiteral("period"), QStringLiteral("sort")}));
         path = options.singleWord(QStringLiteral("budget file"));
         const QString periodName =
             options.choice(QStringLiteral("period"), periodNames, QStringLiteral("annual"));
@@ -48,9 +53,9 @@ int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostre
         const QString sortName =
             options.choice(QStringLiteral("sort"), sortNames, QStringLiteral("names-az"));
         order = static_cast<SortOrder>(sortNames.indexOf(sortName) + 1);
-        format = outputFormat(options);
+        output = readCommandOutput(options);
     } catch (const UsageError& error) {
-        return refuseCommandLine(err, "budget", error, Usage);
+        return refuseCommandLine(err, "budget", error, usage());
     }
 
     BudgetList incomeList;
@@ -66,8 +71,17 @@ int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostre
         return calculationFailed(err, error.messageNumber(), error.detail());
     }
 
-    const BudgetReport report{incomeList, expenseList, totals, *period};
-    writerFor(format, writeBudgetText, writeBudgetCsv, writeBudgetJson)(report, out);
+    if (output.printout) {
+        const auto build = [&](const PrintoutSettings& settings) {
+            return budgetPrintout({incomeList, expenseList, *period}, settings);
+        };
+        if (const int status = writePrintout(*output.printout, build, out, err); status != ExitSuccess)
+            return status;
+    }
+    if (output.format) {
+        const BudgetReport report{incomeList, expenseList, totals, *period};
+        writerFor(*output.format, writeBudgetText, writeBudgetCsv, writeBudgetJson)(report, out);
+    }
     return ExitSuccess;
 }
 

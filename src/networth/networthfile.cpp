@@ -161,7 +161,6 @@ bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet)
 
 bool openNetWorthFile(const QString& path, NetWorthSheet& sheet)
 {
-    sheet.clear();
     const std::optional<QByteArray> content = readSmallFile(path);
     if (!content)
         return false;

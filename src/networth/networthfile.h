@@ -27,8 +27,9 @@ NetWorthSheet parseNetWorthFile(const QByteArray& content);
 // again; an existing file is then kept.
 bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet);
 
-// Replaces the tables and counts with the file's. When the file is missing
-// or malformed, answers false and leaves both tables empty.
+// Replaces the tables and counts with the file's once the whole file has been
+// read. When the file is missing or malformed, answers false and leaves the
+// sheet exactly as it was, so a failed open never costs the user their work.
 bool openNetWorthFile(const QString& path, NetWorthSheet& sheet);
 
 } // namespace tallyvane

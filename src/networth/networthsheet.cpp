@@ -2,6 +2,8 @@
 
 #include "core/arithmeticfault.h"
 #include "core/leadingnumber.h"
+#include "core/messages.h"
+#include "core/plannererror.h"
 #include "core/whole16.h"
 
 #include <algorithm>
@@ -92,7 +94,7 @@ NetWorthSheet::Side NetWorthSheet::calculated(const Side& side)
     return result;
 }
 
-bool NetWorthSheet::calculate()
+void NetWorthSheet::calculate()
 {
     try {
         const Side assets = calculated(sideOf(NetWorthSide::Assets));
@@ -101,9 +103,8 @@ bool NetWorthSheet::calculate()
         sideOf(NetWorthSide::Assets) = assets;
         sideOf(NetWorthSide::Liabilities) = liabilities;
         m_netWorth = netWorth;
-        return true;
     } catch (const ArithmeticFault&) {
-        return false;
+        throw PlannerError(Message::WrongOrMissingEntry);
     }
 }
 
@@ -132,6 +133,11 @@ void NetWorthSheet::clear()
 {
     m_sides = {};
     m_netWorth = Money();
+}
+
+bool NetWorthSheet::holdsEntries() const
+{
+    return lastUsedRow(cells(NetWorthSide::Assets)) > 0 || lastUsedRow(cells(NetWorthSide::Liabilities)) > 0;
 }
 
 bool isSubTotalName(const CellValue& name)

@@ -46,9 +46,10 @@ public:
     Money total(NetWorthSide side) const;
     Money netWorth() const { return m_netWorth; }
 
-    // False, with nothing changed, when a total, a subtotal or the net worth
-    // would leave the money range.
-    bool calculate();
+    // Throws PlannerError (Message::WrongOrMissingEntry), with nothing
+    // changed, when a total, a subtotal or the net worth would leave the money
+    // range.
+    void calculate();
 
     // Puts a row named "BlankLine" at `line`, moving the rows from there on
     // one down. False when nothing happened: a line of 0 or of 29 and more,
@@ -57,6 +58,11 @@ public:
 
     // Empty tables, counts, totals and net worth.
     void clear();
+    // Whether any cell of rows 1 to 30 holds a name or a figure, calculated or
+    // not: what leaving or opening another file would lose.
+    bool holdsEntries() const;
+
+    bool operator==(const NetWorthSheet&) const = default;
 
 private:
     struct Side
@@ -64,6 +70,8 @@ private:
         CellTable cells;
         std::int16_t count = 0;
         Money total;
+
+        bool operator==(const Side&) const = default;
     };
 
     static Side calculated(const Side& side);

@@ -15,9 +15,9 @@ enum class KeyFilterKind
 struct FigureBoxLayout
 {
     KeyFilterKind filter = KeyFilterKind::Decimal;
-    int slot = -1;  // slot of SharedValues::inputValues, -1 for none
+    int slot = -1;       // slot of SharedValues::inputValues, -1 for none
     QString format = {}; // number format of the shown value
-    int width = 0;  // field width of the right-aligned text
+    int width = 0;       // field width of the right-aligned text
     QString suffix = {}; // "%" for rate boxes
     bool threeDecimals = false;
     bool selectAllOnFocus = false;
@@ -27,6 +27,9 @@ struct FigureBoxLayout
     // Words boxes: the longest text the box takes (what its file can hold
     // and open again); further keys are refused. 0 for no limit.
     int maxLength = 0;
+    // A refused first key leaves the old figure in place instead of
+    // emptying the box first.
+    bool filterBeforeEmptying = false;
 };
 
 } // namespace tallyvane

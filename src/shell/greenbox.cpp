@@ -139,7 +139,12 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
             m_successor->setFocus(Qt::TabFocusReason);
         return;
     }
-    if (m_layout.filter != KeyFilterKind::Words && m_values.entryChanged == 0) {
+    const bool startsFigure = m_layout.filter != KeyFilterKind::Words && m_values.entryChanged == 0;
+    if (startsFigure && m_layout.filterBeforeEmptying && filterKey(keyCode) == KeyRefused) {
+        m_services.beep();
+        return;
+    }
+    if (startsFigure) {
         clear();
         m_values.entryChanged = 1;
         emit typingStarted();
@@ -181,9 +186,10 @@ void GreenBox::storeTypedFigure()
     // A box without a slot leaves reading its figure to its window.
     if (Money* stored = slotValue())
         *stored = readLeadingMoney(text());
-    if (m_layout.formatsOwnText)
-        setText(rightAlign(formatText(text(), m_layout.format), m_layout.width));
-    else
+    if (m_layout.formatsOwnText) {
+        // Padded to the box's width but never cut, so no digit is lost.
+        setText(formatText(text(), m_layout.format).rightJustified(m_layout.width));
+    } else
         showStoredValue();
 }
 

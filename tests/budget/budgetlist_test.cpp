@@ -1,8 +1,8 @@
-#include "core/plannererror.h"
 #include "budget/budgetfile.h"
 #include "budget/budgetlist.h"
 #include "budget/budgettotals.h"
 #include "core/messages.h"
+#include "core/plannererror.h"
 
 #include <QStringList>
 

@@ -97,6 +97,19 @@ TEST_F(BudgetCommandTest, FileFromAn8BitCodePageShowsItsLetters)
     EXPECT_NE(result.out.find("  1  Caf\xc3\xa9 "), std::string::npos) << result.out;
 }
 
+TEST_F(BudgetCommandTest, ReportFormatWritesTheStatementPrintoutForThePeriodAndOrder)
+{
+    const CommandRun result = run({budgetPath(), "--format", "report", "--period", "monthly", "--sort",
+                                   "amounts-lohi", "--header", "Smith family", "--font", "1"});
+    ASSERT_EQ(result.status, ExitSuccess) << result.err;
+    EXPECT_EQ(result.out.find("\n Smith family\n\n                               BUDGET STATEMENT\n"), 0u);
+    const auto bonus = result.out.find(" Bonus, yearly                           433.33             .00\n");
+    EXPECT_NE(bonus, std::string::npos) << result.out;
+    EXPECT_LT(bonus, result.out.find(" Salary "));
+    EXPECT_NE(result.out.find("\n                               Monthly Net Balance\n"), std::string::npos);
+    EXPECT_EQ(result.out.find("\f"), std::string::npos); // one page
+}
+
 struct UsageCase
 {
     const char* name;
@@ -118,7 +131,9 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, BudgetCommandUsageTest,
                          testing::Values(UsageCase{"NoFile", {}}, UsageCase{"TwoFiles", {"a.BGT", "b.BGT"}},
                                          UsageCase{"UnknownPeriod", {"a.BGT", "--period", "daily"}},
                                          UsageCase{"UnknownSort", {"a.BGT", "--sort", "random"}},
-                                         UsageCase{"UnknownOption", {"a.BGT", "--rate", "5"}}),
+                                         UsageCase{"UnknownOption", {"a.BGT", "--rate", "5"}},
+                                         UsageCase{"UnknownFont",
+                                                   {"a.BGT", "--format", "report", "--font", "4"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

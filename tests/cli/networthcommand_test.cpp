@@ -125,6 +125,19 @@ TEST_F(NetWorthCommand, JsonStatement)
 )");
 }
 
+TEST_F(NetWorthCommand, ReportFormatWritesThePrintout)
+{
+    const CommandRun result = run({write(HomeFile), "--format", "report", "--header", "Smith family"});
+    ASSERT_EQ(result.status, ExitSuccess) << result.err;
+    const std::string top = "\n\n Smith family\n\n" + std::string(31, ' ') + "NET WORTH STATEMENT\n";
+    EXPECT_EQ(result.out.substr(0, top.size()), top);
+    const std::string secondRow =
+        " Car, used" + std::string(20, ' ') + "12,000.50  Sub Total" + std::string(19, ' ') + "190,000.00\n";
+    EXPECT_NE(result.out.find(secondRow), std::string::npos) << result.out;
+    const std::string netWorth = std::string(29, ' ') + "Net Worth =    $-27,999.50\n";
+    EXPECT_NE(result.out.find(netWorth), std::string::npos) << result.out;
+}
+
 struct FailureCase
 {
     const char* name;
@@ -161,7 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ExitCalculationFailed,
                     "Wrong or missing entry, try again."},
         FailureCase{"NoFile", {}, {}, ExitUsage, "Usage: tallyvane-calc networth"},
-        FailureCase{"UnknownFormat", {"FILE", "--format", "xml"}, HomeFile, ExitUsage, "--format"}),
+        FailureCase{"UnknownFormat", {"FILE", "--format", "xml"}, HomeFile, ExitUsage, "--format"},
+        FailureCase{"FontOutOfRange", {"FILE", "--font", "4"}, HomeFile, ExitUsage, "--font takes"},
+        FailureCase{"PdfWithoutGuiApplication",
+                    {"FILE", "--print", "Home.pdf"},
+                    HomeFile,
+                    ExitCalculationFailed,
+                    "GUI application"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "core/messages.h"
+#include "core/plannererror.h"
 #include "networth/networthsheet.h"
 #include "sidefixture.h"
 
@@ -27,7 +29,7 @@ TEST_P(NetWorthCalculate, CompactsRowsAndFillsSubtotals)
 {
     NetWorthSheet sheet;
     fillSide(sheet.cells(NetWorthSide::Assets), GetParam().typed);
-    ASSERT_TRUE(sheet.calculate());
+    ASSERT_NO_THROW(sheet.calculate());
     const CellTable& assets = sheet.cells(NetWorthSide::Assets);
     const int count = sheet.count(NetWorthSide::Assets);
     EXPECT_EQ(describeSide(assets, count), GetParam().expected);
@@ -77,7 +79,7 @@ TEST(NetWorthCalculate, NetWorthIsAssetsLessLiabilities)
     NetWorthSheet sheet;
     fillSide(sheet.cells(NetWorthSide::Assets), {{"Car", "12000.5"}});
     fillSide(sheet.cells(NetWorthSide::Liabilities), {{"Mortgage", "90000"}, {"Sub Total", nullptr}});
-    ASSERT_TRUE(sheet.calculate());
+    ASSERT_NO_THROW(sheet.calculate());
     EXPECT_EQ(sheet.total(NetWorthSide::Liabilities).toPlainText(), "90000");
     EXPECT_EQ(sheet.netWorth().toPlainText(), "-77999.5");
     EXPECT_EQ(sheet.count(NetWorthSide::Liabilities), 2);
@@ -100,12 +102,17 @@ TEST_P(NetWorthOverflow, RefusesAndChangesNothing)
 {
     NetWorthSheet sheet;
     fillSide(sheet.cells(NetWorthSide::Assets), {{"Earlier", "1"}});
-    ASSERT_TRUE(sheet.calculate());
+    ASSERT_NO_THROW(sheet.calculate());
     fillSide(sheet.cells(NetWorthSide::Assets), GetParam().assets, 3);
     fillSide(sheet.cells(NetWorthSide::Liabilities), GetParam().liabilities);
     const NetWorthSheet before = sheet;
 
-    EXPECT_FALSE(sheet.calculate());
+    try {
+        sheet.calculate();
+        ADD_FAILURE() << "not refused";
+    } catch (const PlannerError& refusal) {
+        EXPECT_EQ(refusal.messageNumber(), Message::WrongOrMissingEntry);
+    }
     for (const NetWorthSide side : {NetWorthSide::Assets, NetWorthSide::Liabilities}) {
         EXPECT_EQ(sheet.cells(side), before.cells(side));
         EXPECT_EQ(sheet.count(side), before.count(side));
@@ -152,7 +159,7 @@ TEST_P(NetWorthInsert, PutsBlankLineAndShiftsRows)
         names.push_back("R" + std::to_string(i + 1));
     for (int i = 0; i < test.calculatedRows; ++i)
         fillSide(liabilities, {{names[i].c_str(), "1"}}, i + 1);
-    ASSERT_TRUE(sheet.calculate());
+    ASSERT_NO_THROW(sheet.calculate());
     fillSide(liabilities, test.typedAfter, test.calculatedRows + 1);
     const NetWorthSheet before = sheet;
 
@@ -162,7 +169,7 @@ TEST_P(NetWorthInsert, PutsBlankLineAndShiftsRows)
         return;
     }
     EXPECT_EQ(describeSide(liabilities, test.line).back(), "BlankLine|");
-    ASSERT_TRUE(sheet.calculate());
+    ASSERT_NO_THROW(sheet.calculate());
     EXPECT_EQ(describeSide(liabilities, sheet.count(NetWorthSide::Liabilities)), test.expected);
 }
 

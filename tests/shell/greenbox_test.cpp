@@ -177,6 +177,11 @@ TEST_F(GreenBoxTest, BudgetBoxFormatsItsOwnText)
     leave(amount, other);
     EXPECT_EQ(values.inputValues[1], Money::fromRaw(12000));
     EXPECT_EQ(amount->text(), "      1.2."); // text that is no number stays as typed
+
+    amount->setFocus();
+    QTest::keyClicks(amount, "1234567");
+    leave(amount, other);
+    EXPECT_EQ(amount->text(), "1,234,567.00"); // wider than the box, yet whole
 }
 
 TEST_F(GreenBoxTest, ClipboardIsEmptiedOnEnteringAndLeaving)
