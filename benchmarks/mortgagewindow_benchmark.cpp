@@ -31,6 +31,7 @@ public:
     void askInsertLine(SharedValues&) override {}
     void chooseFile(SharedValues&) override {}
     void showPrintPreview(const Report&) override {}
+    void showImagePreview(const ImagePrintout&) override {}
     void beep() override {}
     void clearClipboard() override {}
     using UiServices::showMessage;

@@ -1,8 +1,10 @@
 #include "app/planners.h"
 
 #include "budget/budgetwindow.h"
+#include "graphs/graphwindow.h"
 #include "mortgage/mortgagewindow.h"
 #include "networth/networthwindow.h"
+#include "savings/savingswindow.h"
 #include "shell/tallyvaneapp.h"
 
 namespace tallyvane {
@@ -22,10 +24,17 @@ void registerPlanners(TallyvaneApp& app)
     navigator.registerPlanner(MenuChoice::Loans, ChildKind::MortgagePlanner, mortgageWindow);
     navigator.registerFileKind(QStringLiteral("umd"), MenuChoice::Mortgage);
     navigator.registerFileKind(QStringLiteral("uld"), MenuChoice::Loans);
+
+    navigator.registerPlanner(MenuChoice::Savings, ChildKind::Planner, [&app](PlannerHost& host) {
+        return new SavingsCalc(app.values(), app.services(), host);
+    });
+
     navigator.registerPlanner(MenuChoice::NetWorth, ChildKind::Planner, [&app](PlannerHost& host) {
         return new NetWorthCalc(app.values(), app.services(), host);
     });
     navigator.registerFileKind(QStringLiteral("nwf"), MenuChoice::NetWorth);
+    navigator.registerGraph(
+        [&app](PlannerHost& host) { return new GraphsAll(app.values(), app.services(), host); });
 }
 
 } // namespace tallyvane

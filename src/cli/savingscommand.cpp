@@ -1,9 +1,13 @@
 #include "cli/calccommands.h"
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
+#include "cli/printoutoptions.h"
 #include "cli/savingsreport.h"
 #include "core/plannererror.h"
 #include "savings/growthengine.h"
+#include "savings/savingsprintout.h"
+
+#include <string>
 
 namespace tallyvane::cli {
 namespace {
@@ -12,8 +16,13 @@ namespace {
 const QStringList frequencyNames{QStringLiteral("annually"), QStringLiteral("quarterly"),
                                  QStringLiteral("monthly")};
 
-constexpr char Usage[] =
-    "Usage: tallyvane-calc savings [OPTIONS]\n\n"
+const QStringList KnownOptions{QStringLiteral("lump"),      QStringLiteral("contribution"),
+                               QStringLiteral("frequency"), QStringLiteral("rate"),
+                               QStringLiteral("increase"),  QStringLiteral("inflation"),
+                               QStringLiteral("years")};
+
+const std::string Usage =
+    std::string("Usage: tallyvane-calc savings [OPTIONS]\n\n") +
     "Growth of a lump sum and regular contributions, period by period, with the\n"
     "totals and the value at the end of each year.\n\n"
     "  --lump AMOUNT                           lump sum invested at start (0)\n"
@@ -22,8 +31,8 @@ constexpr char Usage[] =
     "  --rate PERCENT                          annual interest/growth rate (20)\n"
     "  --increase PERCENT                      yearly increase of the contribution (0)\n"
     "  --inflation PERCENT                     annual inflation rate, may be negative (0)\n"
-    "  --years N                               whole years from 0 to 40 (25)\n"
-    "  --format text|csv|json                  (text)\n";
+    "  --years N                               whole years from 0 to 40 (25)\n" +
+    printoutUsage();
 
 // The window refuses the minus key in these boxes.
 Money readUnsigned(const CommandOptions& options, const QString& name, const QString& fallback)
@@ -66,23 +75,23 @@ int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostr
         out << Usage;
         return ExitSuccess;
     }
-    SavingsInputs inputs;
-    OutputFormat format = OutputFormat::Text;
     try {
-        const CommandOptions options(arguments, {QStringLiteral("lump"), QStringLiteral("contribution"),
-                                                 QStringLiteral("frequency"), QStringLiteral("rate"),
-                                                 QStringLiteral("increase"), QStringLiteral("inflation"),
-                                                 QStringLiteral("years"), QStringLiteral("format")});
-        inputs = readInputs(options);
-        format = outputFormat(options);
+        const CommandOptions options(arguments, withPrintoutOptions(KnownOptions));
+        const CommandOutput output = readCommandOutput(options);
+        const SavingsInputs inputs = readInputs(options);
+        const SavingsResult result = GrowthEngine().calculate(inputs);
+        if (output.printout) {
+            const auto build = [&](const PrintoutSettings& settings) {
+                return savingsPrintout(inputs, result, settings);
+            };
+            if (const int status = writePrintout(*output.printout, build, out, err); status != ExitSuccess)
+                return status;
+        }
+        if (output.format)
+            writerFor(*output.format, writeSavingsText, writeSavingsCsv,
+                      writeSavingsJson)(SavingsReport{inputs, result}, out);
     } catch (const UsageError& error) {
         return refuseCommandLine(err, "savings", error, Usage);
-    }
-
-    try {
-        const SavingsResult result = GrowthEngine().calculate(inputs);
-        const SavingsReport report{inputs, result};
-        writerFor(format, writeSavingsText, writeSavingsCsv, writeSavingsJson)(report, out);
     } catch (const PlannerError& error) {
         return calculationFailed(err, error.messageNumber());
     }

@@ -79,6 +79,11 @@ void DesktopServices::showPrintPreview(const Report& report)
     showReportPreview(report, m_frame);
 }
 
+void DesktopServices::showImagePreview(const ImagePrintout& printout)
+{
+    tallyvane::showImagePreview(printout, m_frame);
+}
+
 void DesktopServices::beep()
 {
     QApplication::beep();

@@ -27,6 +27,7 @@ public:
     void askInsertLine(SharedValues& values) override;
     void chooseFile(SharedValues& values) override;
     void showPrintPreview(const Report& report) override;
+    void showImagePreview(const ImagePrintout& printout) override;
     void beep() override;
     void clearClipboard() override;
     using UiServices::showMessage;

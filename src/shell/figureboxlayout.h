@@ -30,6 +30,11 @@ struct FigureBoxLayout
     // A refused first key leaves the old figure in place instead of
     // emptying the box first.
     bool filterBeforeEmptying = false;
+    // Shown before the figure, inside its field (the currency symbol).
+    QString prefix = {};
+    // Boxes that may hold a negative figure: the minus key, at any point of
+    // typing, starts a new figure with its sign.
+    bool takesMinus = false;
 };
 
 } // namespace tallyvane

@@ -62,7 +62,9 @@ void GreenBox::setSuccessor(QWidget* successor)
 
 QString GreenBox::shownText(Money value) const
 {
-    return rightAlign(formatMoney(value, m_layout.format), m_layout.width) + m_layout.suffix;
+    // Padded to the box's field but never cut, so no digit of a large figure is lost.
+    const QString figure = m_layout.prefix + formatMoney(value, m_layout.format);
+    return figure.rightJustified(m_layout.width) + m_layout.suffix;
 }
 
 void GreenBox::showValue(Money value)
@@ -139,8 +141,12 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
             m_successor->setFocus(Qt::TabFocusReason);
         return;
     }
-    const bool startsFigure = m_layout.filter != KeyFilterKind::Words && m_values.entryChanged == 0;
-    if (startsFigure && m_layout.filterBeforeEmptying && filterKey(keyCode) == KeyRefused) {
+    // The sign goes into an emptied box without passing the key filter.
+    const bool startsNegative = m_layout.takesMinus && keyCode == KeyMinus;
+    const bool startsFigure =
+        m_layout.filter != KeyFilterKind::Words && (m_values.entryChanged == 0 || startsNegative);
+    if (startsFigure && !startsNegative && m_layout.filterBeforeEmptying &&
+        filterKey(keyCode) == KeyRefused) {
         m_services.beep();
         return;
     }
@@ -148,6 +154,10 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
         clear();
         m_values.entryChanged = 1;
         emit typingStarted();
+    }
+    if (startsNegative) {
+        QLineEdit::keyPressEvent(event);
+        return;
     }
     if (filterKey(keyCode) == KeyRefused) {
         m_services.beep();

@@ -38,7 +38,8 @@ PlannerWindow::PlannerWindow(SharedValues& values, UiServices& services, Planner
 {
     setAutoFillBackground(true);
     setWindowTitle(m_identity.frameTitle.trimmed());
-    m_host.setFrameTitle(m_identity.frameTitle);
+    if (!m_identity.frameTitle.isEmpty())
+        m_host.setFrameTitle(m_identity.frameTitle);
 }
 
 PlannerWindow::~PlannerWindow()
@@ -214,10 +215,12 @@ void PlannerWindow::closeEvent(QCloseEvent* event)
     }
     m_leaving = true;
     closeQuickHelp();
-    m_values.inputValues.clear();
-    m_values.resultTable.clear();
-    m_values.graphTable.clear();
-    m_values.graphPointCount = 0;
+    if (m_identity.releasesResults) {
+        m_values.inputValues.clear();
+        m_values.resultTable.clear();
+        m_values.graphTable.clear();
+        m_values.graphPointCount = 0;
+    }
     event->accept();
 }
 

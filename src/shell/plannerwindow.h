@@ -5,7 +5,7 @@
 // from the shell's pieces, and leaves the chores every planner repeats to
 // this base:
 // - sizing the input slots and result tables it works with, and releasing
-//   them when it closes;
+//   them when it closes (the graph window, which only borrows them, does not);
 // - the operation guard: the box being typed in is committed first, the
 //   pointer shows busy, and a refusal raised by an engine (PlannerError) is
 //   shown as its numbered message once the pointer is back;
@@ -43,8 +43,11 @@ class UiServices;
 
 struct PlannerIdentity
 {
-    QString frameTitle;
+    QString frameTitle; // empty: the frame keeps the title it has
     int helpContext = 0;
+    // A planner releases its results when it closes; a window that only
+    // shows another planner's results (the graph) leaves them in place.
+    bool releasesResults = true;
 };
 
 // One row of a planner's table of green boxes.

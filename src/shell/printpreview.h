@@ -10,7 +10,10 @@ class QWidget;
 
 namespace tallyvane {
 
+struct ImagePrintout;
+
 // Shows the preview modally over `parent`.
 void showReportPreview(const Report& report, QWidget* parent);
+void showImagePreview(const ImagePrintout& printout, QWidget* parent);
 
 } // namespace tallyvane

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace tallyvane {
 
+struct ImagePrintout;
+
 class UiServices
 {
 public:
@@ -35,6 +37,8 @@ public:
     // Shows a printout in the print preview, from which it is printed or
     // saved as PDF.
     virtual void showPrintPreview(const Report& report) = 0;
+    // The same for a printout that is one picture (a chart).
+    virtual void showImagePreview(const ImagePrintout& printout) = 0;
 
     virtual void beep() = 0;
     virtual void clearClipboard() = 0;

@@ -1,3 +1,5 @@
+#include "printers.h"
+
 #include "core/numberformat.h"
 #include "core/plannererror.h"
 #include "core/sharedvalues.h"

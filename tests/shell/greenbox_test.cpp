@@ -134,6 +134,39 @@ TEST_F(GreenBoxTest, EnterMovesToTheSuccessorAndLeavingStoresAndFormats)
     EXPECT_EQ(stored, 1);
 }
 
+TEST_F(GreenBoxTest, MinusStartsANewNegativeFigureWhereTheBoxTakesIt)
+{
+    const FigureBoxLayout signedRate{
+        .slot = 2, .format = "###.00", .width = 14, .suffix = "%", .takesMinus = true};
+    GreenBox* rate = addBox(signedRate);
+    GreenBox* unsignedRate = addBox({.slot = 3, .format = "###.00", .width = 14, .suffix = "%"});
+    showAndFocus(rate);
+    int started = 0;
+    QObject::connect(rate, &GreenBox::typingStarted, rate, [&] { ++started; });
+
+    QTest::keyClicks(rate, "12-5");
+    EXPECT_EQ(rate->text(), "-5");
+    EXPECT_EQ(started, 2);
+    leave(rate, unsignedRate);
+    EXPECT_EQ(values.inputValues[2], Money::fromWhole(-5));
+    EXPECT_EQ(rate->text(), "         -5.00%");
+
+    QTest::keyClicks(unsignedRate, "-");
+    EXPECT_EQ(unsignedRate->text(), "");
+    EXPECT_EQ(services.beeps, 1);
+}
+
+TEST_F(GreenBoxTest, CurrencySymbolSitsInsideTheFieldAndLongFiguresAreNotCut)
+{
+    GreenBox* amount = addBox({.slot = 1, .format = "###,,###.00", .width = 13, .prefix = "$"});
+    values.inputValues[1] = Money::fromWhole(1200);
+    amount->showStoredValue();
+    EXPECT_EQ(amount->text(), "    $1,200.00");
+    values.inputValues[1] = Money::fromWhole(1234567890);
+    amount->showStoredValue();
+    EXPECT_EQ(amount->text(), "$1,234,567,890.00");
+}
+
 TEST_F(GreenBoxTest, LeavingWithoutTypingKeepsTheStoredValue)
 {
     GreenBox* principal = addBox(mortgagePrincipal);

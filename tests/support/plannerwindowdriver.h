@@ -37,12 +37,13 @@ public:
     void setFrameTitle(const QString& title) override { frameTitle = title; }
     void returnToMenu() override { ++menusShown; }
     void showGraph() override { ++graphsShown; }
-    void leaveGraph() override {}
+    void leaveGraph() override { ++graphsLeft; }
     void showHelp(int) override {}
 
     QString frameTitle;
     int menusShown = 0;
     int graphsShown = 0;
+    int graphsLeft = 0;
 };
 
 using DialogScript = std::function<void(QDialog& dialog)>;

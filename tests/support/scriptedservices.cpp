@@ -78,6 +78,11 @@ void ScriptedServices::showPrintPreview(const Report& report)
     previews.push_back(reportPlainText(report));
 }
 
+void ScriptedServices::showImagePreview(const ImagePrintout& printout)
+{
+    imagePreviews.push_back(printout);
+}
+
 QString ScriptedServices::unusedAnswers() const
 {
     QStringList unused;

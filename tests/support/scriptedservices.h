@@ -4,6 +4,7 @@
 // recorded, answers are taken from queues the test fills beforehand, and an
 // empty queue answers as a cancel would.
 
+#include "shell/printing/imageprintout.h"
 #include "shell/uiservices.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ public:
     void askInsertLine(SharedValues& values) override;
     void chooseFile(SharedValues& values) override;
     void showPrintPreview(const Report& report) override;
+    void showImagePreview(const ImagePrintout& printout) override;
     void beep() override { ++beeps; }
     void clearClipboard() override { ++clipboardClears; }
     using UiServices::showMessage;
@@ -42,6 +44,8 @@ public:
     std::vector<QString> previews;        // each printout shown, as plain text
     int beeps = 0;
     int clipboardClears = 0;
+
+    std::vector<ImagePrintout> imagePreviews; // each picture printout shown
 
     std::deque<bool> yesNoAnswers;
     std::deque<int> recordNumbers;

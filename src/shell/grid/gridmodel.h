@@ -44,7 +44,9 @@ public:
     void setRows(int rows);
 
     // Writing outside the grid is ignored and reading there gives nothing.
-    QString text(int row, int column) const;
+    // A planner whose texts follow from its result alone may compute them
+    // here as the view asks, instead of writing them in.
+    virtual QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
     // Writes a row's texts from its first column on.
     void setRowTexts(int row, const QStringList& texts);
@@ -64,10 +66,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+protected:
+    // Tells the view that the texts of the block changed.
+    void announceChange(int firstRow, int lastRow, int firstColumn, int lastColumn);
+
 private:
     bool contains(int row, int column) const;
     qsizetype cellAt(int row, int column) const { return qsizetype(row) * m_columns + column; }
-    void announceChange(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     int m_rows = 1;
     int m_columns = 0;

@@ -1,0 +1,73 @@
+#include "graphs/charttexts.h"
+
+#include "core/numberformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tallyvane {
+namespace {
+
+constexpr double StepsToTheAxis = 5.0;
+
+double roundStep(double range)
+{
+    const double rough = range / StepsToTheAxis;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    // Steps of 2.5 only where they stay whole units.
+    for (const double multiple : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (rough <= multiple * power && (multiple != 2.5 || power >= 10.0))
+            return std::max(1.0, multiple * power);
+    return 10.0 * power;
+}
+
+QString withSymbol(const QString& figure, const QString& currencySymbol)
+{
+    if (figure.startsWith(u'-'))
+        return u'-' + currencySymbol + figure.mid(1);
+    return currencySymbol + figure;
+}
+
+} // namespace
+
+std::vector<double> ValueScale::ticks() const
+{
+    std::vector<double> ticks;
+    const auto count = static_cast<int>(std::lround((high - low) / step));
+    for (int i = 0; i <= count; ++i)
+        ticks.push_back(low + i * step);
+    return ticks;
+}
+
+ValueScale valueScaleFor(const std::vector<GraphPoint>& points)
+{
+    double lowest = 0.0;
+    double highest = 0.0;
+    for (const GraphPoint& point : points) {
+        lowest = std::min(lowest, point.value.toDouble());
+        highest = std::max(highest, point.value.toDouble());
+    }
+    ValueScale scale;
+    scale.step = highest > lowest ? roundStep(highest - lowest) : 1.0;
+    scale.low = std::floor(lowest / scale.step) * scale.step;
+    scale.high = std::max(scale.low + scale.step, std::ceil(highest / scale.step) * scale.step);
+    return scale;
+}
+
+QString axisLabel(double value, const QString& currencySymbol)
+{
+    return withSymbol(formatNumber(value, u"###,###,###,##0"), currencySymbol);
+}
+
+QString pointLabel(const GraphPoint& point)
+{
+    return formatMoney(point.label, u"####0");
+}
+
+QString pointToolTip(const GraphPoint& point, const QString& currencySymbol)
+{
+    return QStringLiteral("Year %1: %2")
+        .arg(pointLabel(point), withSymbol(formatMoney(point.value, u"###,###,###,##0.00"), currencySymbol));
+}
+
+} // namespace tallyvane

@@ -1,0 +1,38 @@
+#pragma once
+
+// What a bar chart writes, worked out once for the flat and the solid chart
+// alike: the round steps of its value axis and their money labels, each
+// bar's label, and the tip shown while the pointer rests on a bar. Figures
+// use the program's own formats, never the locale's.
+
+#include "graphs/graphseries.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace tallyvane {
+
+// The value axis runs from `low` to `high` in equal steps: from zero (or a
+// round step below the lowest value, should one be negative) to the first
+// round step at or above the highest value. Steps are 1, 2, 2.5 or 5 times
+// a power of ten, whole units at the least, about five to the axis.
+struct ValueScale
+{
+    double low = 0.0;
+    double high = 1.0;
+    double step = 1.0;
+
+    std::vector<double> ticks() const;
+};
+
+ValueScale valueScaleFor(const std::vector<GraphPoint>& points);
+
+// "$250,000": an axis step in whole units with thousands separators.
+QString axisLabel(double value, const QString& currencySymbol);
+// "7": the year under a bar.
+QString pointLabel(const GraphPoint& point);
+// "Year 7: $81,234.56"
+QString pointToolTip(const GraphPoint& point, const QString& currencySymbol);
+
+} // namespace tallyvane
