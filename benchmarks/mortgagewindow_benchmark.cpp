@@ -6,8 +6,8 @@
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgage/mortgagewindow.h"
 #include "shell/grid/grid.h"
-#include "shell/plannerhost.h"
 #include "shell/uiservices.h"
+#include "silentservices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,33 +21,8 @@ namespace {
 
 using namespace tallyvane;
 
-class SilentServices : public UiServices
-{
-public:
-    void showMessage(SharedValues&) override { ++messages; }
-    void askYesNo(SharedValues&) override {}
-    void askRecordNumber(SharedValues&) override {}
-    void askPrintHeader(SharedValues&) override {}
-    void askInsertLine(SharedValues&) override {}
-    void chooseFile(SharedValues&) override {}
-    void showPrintPreview(const Report&) override {}
-    void showImagePreview(const ImagePrintout&) override {}
-    void beep() override {}
-    void clearClipboard() override {}
-    using UiServices::showMessage;
-
-    int messages = 0;
-};
-
-class StayingHost : public PlannerHost
-{
-public:
-    void setFrameTitle(const QString&) override {}
-    void returnToMenu() override {}
-    void showGraph() override {}
-    void leaveGraph() override {}
-    void showHelp(int) override {}
-};
+using benchmarking::SilentServices;
+using benchmarking::StayingHost;
 
 struct Schedule
 {

@@ -7,6 +7,7 @@
 #include "shell/grid/grid.h"
 #include "shell/plannerhost.h"
 #include "shell/uiservices.h"
+#include "silentservices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,32 +20,8 @@ namespace {
 
 using namespace tallyvane;
 
-class SilentServices : public UiServices
-{
-public:
-    void showMessage(SharedValues&) override { ++messages; }
-    void askYesNo(SharedValues&) override {}
-    void askRecordNumber(SharedValues&) override {}
-    void askPrintHeader(SharedValues&) override {}
-    void askInsertLine(SharedValues&) override {}
-    void chooseFile(SharedValues&) override {}
-    void showPrintPreview(const Report&) override {}
-    void beep() override {}
-    void clearClipboard() override {}
-    using UiServices::showMessage;
-
-    int messages = 0;
-};
-
-class StayingHost : public PlannerHost
-{
-public:
-    void setFrameTitle(const QString&) override {}
-    void returnToMenu() override {}
-    void showGraph() override {}
-    void leaveGraph() override {}
-    void showHelp(int) override {}
-};
+using benchmarking::SilentServices;
+using benchmarking::StayingHost;
 
 template <typename Widget> Widget* child(QWidget& window, const char* name)
 {

@@ -77,16 +77,16 @@ Money& PlannerWindow::slot(int index) const
     return m_values.inputValues.at(static_cast<std::size_t>(index));
 }
 
-std::vector<GreenBox*> PlannerWindow::buildGreenBoxes(const std::vector<GreenBoxSpec>& specs)
+std::vector<GreenBox*> PlannerWindow::buildGreenBoxes(const std::vector<GreenBoxSpec>& rows)
 {
     std::vector<GreenBox*> boxes;
-    for (const GreenBoxSpec& spec : specs) {
-        auto* box = new GreenBox(spec.layout, m_values, m_services, this);
-        if (spec.listItems.isEmpty())
-            box->setObjectName(spec.name);
+    for (const GreenBoxSpec& row : rows) {
+        auto* box = new GreenBox(row.layout, m_values, m_services, this);
+        if (row.listItems.isEmpty())
+            box->setObjectName(row.name);
         else
-            typedList(box, spec.listItems, spec.name, this);
-        m_successors.emplace_back(box, spec.successor);
+            typedList(box, row.listItems, row.name, this);
+        m_successors.emplace_back(box, row.successor);
         boxes.push_back(box);
     }
     return boxes;

@@ -92,7 +92,7 @@ protected:
 
     // Builds the green boxes of the table in order; Enter in each moves to
     // the control its row names, once linkSuccessors has run.
-    std::vector<GreenBox*> buildGreenBoxes(const std::vector<GreenBoxSpec>& specs);
+    std::vector<GreenBox*> buildGreenBoxes(const std::vector<GreenBoxSpec>& rows);
     void linkSuccessors();
 
     void runDialog(QDialog& dialog);

@@ -1,11 +1,11 @@
 #include "shell/printing/imageprintout.h"
 
 #include "core/safefile.h"
+#include "shell/printing/reportpainter.h"
 
-#include <QBuffer>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace tallyvane {
 namespace {
@@ -34,16 +34,8 @@ bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device
 
 QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tallyvane"));
-        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
-        if (!paintImagePrintout(printout, writer))
-            return QByteArray();
-    }
-    return buffer.data();
+    return paintedPdf(
+        paper, [&printout](QPagedPaintDevice& device) { return paintImagePrintout(printout, device); });
 }
 
 bool saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper)

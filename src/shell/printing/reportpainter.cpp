@@ -65,7 +65,7 @@ QPageSize defaultPaperSize()
                                                                               : QPageSize(QPageSize::A4);
 }
 
-QByteArray reportPdf(const Report& report, const QPageSize& paper)
+QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -73,10 +73,15 @@ QByteArray reportPdf(const Report& report, const QPageSize& paper)
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Tallyvane"));
         writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
-        if (!paintReport(report, writer))
+        if (!paint(writer))
             return QByteArray();
     }
     return buffer.data();
+}
+
+QByteArray reportPdf(const Report& report, const QPageSize& paper)
+{
+    return paintedPdf(paper, [&report](QPagedPaintDevice& device) { return paintReport(report, device); });
 }
 
 bool saveReportPdf(const Report& report, const QString& path, const QPageSize& paper)

@@ -13,6 +13,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 
 namespace tallyvane {
@@ -24,6 +26,10 @@ bool paintReport(const Report& report, QPagedPaintDevice& device);
 // The paper where no printer says otherwise: Letter where the system's
 // measurements are American, A4 elsewhere.
 QPageSize defaultPaperSize();
+
+// A PDF document on portrait paper of `paper` size, painted by `paint`;
+// empty when painting failed.
+QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint);
 
 // The report as a PDF document on portrait paper of `paper` size.
 QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaperSize());
