@@ -10,15 +10,26 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSettings>
 #include <QWidget>
 
 namespace tallyvane {
+namespace {
+
+constexpr char LastFolderKey[] = "files/lastFolder";
+
+} // namespace
 
 DesktopServices::DesktopServices(QWidget* frame) : m_frame(frame) {}
 
 void DesktopServices::setFrame(QWidget* frame)
 {
     m_frame = frame;
+}
+
+void DesktopServices::setSampleFolder(const QString& folder)
+{
+    m_sampleFolder = folder;
 }
 
 void DesktopServices::showMessage(SharedValues& values)
@@ -53,7 +64,14 @@ void DesktopServices::askInsertLine(SharedValues& values)
 
 void DesktopServices::chooseFile(SharedValues& values)
 {
-    fileDirectory(values, [this](const FileRequest& request) { return runFileDialog(request, m_frame); });
+    QSettings settings;
+    const QString remembered = settings.value(QString::fromLatin1(LastFolderKey)).toString();
+    const FileDialogPlaces places{.startFolder = startFolder(remembered), .sampleFolder = m_sampleFolder};
+    fileDirectory(values,
+                  [&](const FileRequest& request) { return runFileDialog(request, places, m_frame); });
+    if (!values.filePicked.isEmpty())
+        settings.setValue(QString::fromLatin1(LastFolderKey),
+                          folderToRemember(values.filePicked, m_sampleFolder, remembered));
 }
 
 void DesktopServices::showPrintPreview(const Report& report)

@@ -1,7 +1,6 @@
 #include "shell/helpviewer.h"
 
 #include "core/safefile.h"
-#include "shell/helpcontexts.h"
 
 #include <QDir>
 #include <QShortcut>
@@ -15,7 +14,8 @@ QString helpAnchor(int contextNumber)
     return QStringLiteral("context-%1").arg(contextNumber);
 }
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
+HelpViewer::HelpViewer(QString helpFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_helpFile(std::move(helpFile)), m_browser(new QTextBrowser(this))
 {
     setWindowTitle(QStringLiteral("How to Use Tallyvane"));
     m_browser->setOpenExternalLinks(false);
@@ -32,10 +32,10 @@ bool HelpViewer::loadHelpFile()
 {
     if (m_loaded)
         return true;
-    const auto content = readSmallFile(QDir::current().filePath(QString::fromLatin1(HelpFileName)));
+    const auto content = readSmallFile(m_helpFile);
     if (!content) {
-        m_browser->setPlainText(QStringLiteral("The help file %1 was not found beside the program.")
-                                    .arg(QString::fromLatin1(HelpFileName)));
+        m_browser->setPlainText(
+            QStringLiteral("The help file %1 was not found.").arg(QDir::toNativeSeparators(m_helpFile)));
         return false;
     }
     m_browser->setHtml(QString::fromUtf8(*content));

@@ -8,14 +8,13 @@ namespace tallyvane {
 
 // A window showing the program's help file at the topic of a context number.
 // The help file is HTML in which each topic starts at an anchor named
-// "context-N"; it is looked for in the current directory, which is the
-// program's own directory once the program has started.
+// "context-N".
 class HelpViewer : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit HelpViewer(QWidget* parent = nullptr);
+    explicit HelpViewer(QString helpFile, QWidget* parent = nullptr);
 
     void showTopic(int contextNumber);
     QString currentAnchor() const { return m_anchor; }
@@ -24,6 +23,7 @@ public:
 private:
     bool loadHelpFile();
 
+    QString m_helpFile;
     QTextBrowser* m_browser;
     QString m_anchor;
     bool m_loaded = false;

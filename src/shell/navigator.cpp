@@ -20,8 +20,8 @@ constexpr char ChildKindProperty[] = "tallyvaneChildKind";
 
 } // namespace
 
-Navigator::Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu)
-    : m_values(values), m_frame(frame), m_menu(menu)
+Navigator::Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu, QString helpFile)
+    : m_values(values), m_frame(frame), m_menu(menu), m_helpFile(std::move(helpFile))
 {
     connect(&m_menu, &MenuWindow::chosen, this, &Navigator::choose);
     connect(m_frame.documentArea(), &QMdiArea::subWindowActivated, this, &Navigator::placeActivated);
@@ -206,7 +206,7 @@ void Navigator::leaveGraph()
 void Navigator::showHelp(int contextNumber)
 {
     if (!m_help) {
-        m_help = new HelpViewer(&m_frame);
+        m_help = new HelpViewer(m_helpFile, &m_frame);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->showTopic(contextNumber);

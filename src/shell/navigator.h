@@ -33,7 +33,8 @@ class Navigator : public QObject, public PlannerHost
     Q_OBJECT
 
 public:
-    Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu);
+    // `helpFile` is the help file that F1 and the menu's help button show.
+    Navigator(SharedValues& values, FrameWindow& frame, MenuWindow& menu, QString helpFile);
 
     void registerPlanner(MenuChoice choice, ChildKind placement, PlannerFactory factory);
     // Files whose name ends in `.extension` (any letter case) are opened by
@@ -78,6 +79,7 @@ private:
     SharedValues& m_values;
     FrameWindow& m_frame;
     MenuWindow& m_menu;
+    QString m_helpFile;
     QPointer<QMdiSubWindow> m_menuWindow;
     QPointer<QMdiSubWindow> m_planner;
     QPointer<QMdiSubWindow> m_graph;

@@ -2,7 +2,9 @@
 
 #include "core/dates.h"
 #include "core/settingsfile.h"
+#include "shell/datafolder.h"
 #include "shell/dialogs/personalizedialog.h"
+#include "shell/helpcontexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,10 +18,12 @@ constexpr char FrameGeometryKey[] = "frame/geometry";
 } // namespace
 
 TallyvaneApp::TallyvaneApp(QString programDirectory)
-    : m_programDirectory(std::move(programDirectory)), m_frame(m_values),
-      m_navigator(m_values, m_frame, m_menu)
+    : m_programDirectory(std::move(programDirectory)), m_dataFolder(dataFolder(m_programDirectory)),
+      m_frame(m_values),
+      m_navigator(m_values, m_frame, m_menu, QDir(m_dataFolder).filePath(QString::fromLatin1(HelpFileName)))
 {
     m_services.setFrame(&m_frame);
+    m_services.setSampleFolder(m_dataFolder);
     QCoreApplication::instance()->installEventFilter(&m_enterPressesButton);
     QObject::connect(&m_navigator, &Navigator::exitRequested, &m_frame, [] { QCoreApplication::exit(0); });
     QObject::connect(&m_navigator, &Navigator::messageRequested, &m_frame,
@@ -49,7 +53,6 @@ void TallyvaneApp::start()
     if (m_remembersGeometry)
         m_frame.restoreGeometry(QSettings().value(QString::fromLatin1(FrameGeometryKey)).toByteArray());
     m_frame.show();
-    QDir::setCurrent(m_programDirectory); // a failure leaves the directory as it was
     readSettings(m_programDirectory, m_values);
     m_menu.showUserName(m_values.userName);
     m_values.todayText = todayShortText();

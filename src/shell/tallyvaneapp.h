@@ -3,8 +3,10 @@
 // TallyvaneApp owns what lives for the whole run: the shared values, the
 // desktop services, the frame with its menu, and the navigator. start() runs
 // the start-up in its fixed order: the menu inside the frame, the frame at
-// its start size, the program's own directory as the current one, the
-// settings file, then today's date.
+// its start size, the settings file, then today's date. The current
+// directory stays where the program was started: the help and sample files
+// are found by their full path (datafolder.h), and an installed program's
+// own folder is no place for anything relative to land in.
 
 #include "core/sharedvalues.h"
 #include "shell/desktopservices.h"
@@ -18,7 +20,9 @@ namespace tallyvane {
 class TallyvaneApp
 {
 public:
-    // `programDirectory` is where the settings, help and sample files live.
+    // `programDirectory` is the folder of the program; its help and sample
+    // files are found from there, and an old settings file beside it still
+    // serves until the user saves settings.
     explicit TallyvaneApp(QString programDirectory);
     ~TallyvaneApp();
 
@@ -40,6 +44,7 @@ private:
     // Members are destroyed in reverse order: the windows go first, while the
     // values and services they call on the way out still exist.
     QString m_programDirectory;
+    QString m_dataFolder;
     bool m_remembersGeometry = false;
     SharedValues m_values;
     DesktopServices m_services;

@@ -1,5 +1,6 @@
 #include "core/settingsfile.h"
 #include "dialogtesting.h"
+#include "shell/datafolder.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
 #include "shell/navigator.h"
@@ -60,7 +61,8 @@ TEST_F(StartupTest, WithoutSettingsTheMenuShowsNoNameAndDefaultsApply)
     TallyvaneApp app(folder.path());
     app.start();
     EXPECT_EQ(app.frame().windowTitle(), " Tallyvane Menu");
-    EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+    // Nothing relative may ever land in the program's folder.
+    EXPECT_EQ(QDir::currentPath(), previousDirectory);
     EXPECT_EQ(app.values().currencySymbol, "$");
     EXPECT_EQ(app.values().prtFontChoice, 0);
     EXPECT_EQ(app.values().pageLines, DefaultPageLines);
@@ -141,6 +143,20 @@ TEST_F(StartupTest, HowToOpensTheHelpAtTheMenuTopic)
     ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
     QTest::keyClick(viewer->browser(), Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !app.navigator().helpViewer() || !viewer->isVisible(); }));
+}
+
+TEST_F(StartupTest, InstalledProgramFindsItsHelpInItsDataFolder)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath("bin") && QDir(folder.path()).mkpath("share/tallyvane"));
+    const QString source = qEnvironmentVariable("TALLYVANE_TEST_DATA") + "/" + HelpFileName;
+    ASSERT_TRUE(QFile::copy(source, folder.filePath(QStringLiteral("share/tallyvane/") + HelpFileName)));
+    EXPECT_EQ(dataFolder(folder.filePath("bin")), folder.filePath("share/tallyvane"));
+
+    TallyvaneApp app(folder.filePath("bin"));
+    app.start();
+    app.navigator().showHelp(HelpContext::Menu);
+    ASSERT_NE(app.navigator().helpViewer(), nullptr);
+    EXPECT_TRUE(app.navigator().helpViewer()->browser()->toPlainText().contains("How to Use Tallyvane"));
 }
 
 TEST_F(StartupTest, PlannerReplacesTheMenuUntilItReturns)

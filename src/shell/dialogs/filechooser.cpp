@@ -3,10 +3,14 @@
 #include "core/safefile.h"
 #include "core/sharedvalues.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -55,6 +59,22 @@ private:
 
 } // namespace
 
+QString startFolder(const QString& lastUsed)
+{
+    if (!lastUsed.isEmpty() && QFileInfo(lastUsed).isDir())
+        return lastUsed;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString folderToRemember(const QString& picked, const QString& sampleFolder, const QString& remembered)
+{
+    const QString folder = QFileInfo(picked).absolutePath();
+    if (!sampleFolder.isEmpty() && QDir(folder) == QDir(sampleFolder))
+        return remembered;
+    return folder;
+}
+
 std::optional<FileRequest> fileRequestFor(const SharedValues& values)
 {
     const int mode = values.fileMode;
@@ -88,8 +108,18 @@ void fileDirectory(SharedValues& values, const FileDialogRunner& runDialog)
         values.fileMode = FileModeCancelled;
 }
 
-void configureFileDialog(QFileDialog& dialog, const FileRequest& request)
+void configureFileDialog(QFileDialog& dialog, const FileRequest& request, const FileDialogPlaces& places)
 {
+    // Qt's own dialog on every desktop: a native one ignores the places added
+    // to the side bar, and with them the sample files.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!places.startFolder.isEmpty())
+        dialog.setDirectory(places.startFolder);
+    if (request.kind == FileDialogKind::Open && QFileInfo(places.sampleFolder).isDir()) {
+        QList<QUrl> sidebar = dialog.sidebarUrls();
+        sidebar << QUrl::fromLocalFile(places.sampleFolder);
+        dialog.setSidebarUrls(sidebar);
+    }
     if (request.kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -103,17 +133,16 @@ void configureFileDialog(QFileDialog& dialog, const FileRequest& request)
     dialog.setFilter(filters);
     dialog.setNameFilter(request.nameFilter);
     dialog.selectNameFilter(request.nameFilter);
-    // Takes effect in Qt's own dialog; a native one lists only the filter's
-    // extension, which such leftovers do not end in.
+    // Leftovers of an interrupted save stay hidden even under "All files".
     dialog.setProxyModel(new InterruptedSaveFilter(request.nameFilter, &dialog));
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
 }
 
-QString runFileDialog(const FileRequest& request, QWidget* parent)
+QString runFileDialog(const FileRequest& request, const FileDialogPlaces& places, QWidget* parent)
 {
     QFileDialog dialog(parent);
-    configureFileDialog(dialog, request);
+    configureFileDialog(dialog, request, places);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList chosen = dialog.selectedFiles();

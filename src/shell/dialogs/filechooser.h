@@ -43,6 +43,23 @@ struct FileRequest
     QString proposedName; // the file name the dialog offers first
 };
 
+// Where a dialog opens, and the folder of the sample files that ship with the
+// program, offered beside the user's own places when a file is opened.
+struct FileDialogPlaces
+{
+    QString startFolder;
+    QString sampleFolder;
+};
+
+// The folder a dialog starts in: the folder last used while it still exists,
+// else the user's documents folder (their home folder when there is none).
+// Never the program's folder, which an installed program cannot write to.
+QString startFolder(const QString& lastUsed);
+// The folder to start in next after `picked` was chosen: the picked file's
+// folder, unless that is the sample folder; the samples are only read, so a
+// later save must not be offered their read-only folder.
+QString folderToRemember(const QString& picked, const QString& sampleFolder, const QString& remembered);
+
 // The dialog a request asks for, or nothing for a number that is no request.
 std::optional<FileRequest> fileRequestFor(const SharedValues& values);
 
@@ -54,8 +71,9 @@ using FileDialogRunner = std::function<QString(const FileRequest&)>;
 // that is no request shows nothing and changes nothing.
 void fileDirectory(SharedValues& values, const FileDialogRunner& runDialog);
 
-void configureFileDialog(QFileDialog& dialog, const FileRequest& request);
+void configureFileDialog(QFileDialog& dialog, const FileRequest& request,
+                         const FileDialogPlaces& places = {});
 // The runner of the real program: a modal QFileDialog over `parent`.
-QString runFileDialog(const FileRequest& request, QWidget* parent);
+QString runFileDialog(const FileRequest& request, const FileDialogPlaces& places, QWidget* parent);
 
 } // namespace tallyvane

@@ -3,11 +3,14 @@
 #include "core/sharedvalues.h"
 
 #include <QAbstractItemModel>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QListView>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -125,7 +128,7 @@ QStringList listedNames(QFileDialog& dialog, const QStringList& expected)
     auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
     if (view == nullptr)
         return {};
-    QTest::qWaitFor([&] { return namesListed(*view) == expected; });
+    (void)QTest::qWaitFor([&] { return namesListed(*view) == expected; });
     return namesListed(*view);
 }
 
@@ -146,6 +149,62 @@ TEST(FileChooserListing, HidesWhatInterruptedSavesLeftEvenUnderAWiderFilter)
     const QStringList everything{"HOME.BGT", "Notes.txt", "Notes.txt.aB3xYz"};
     EXPECT_EQ(listedNames(dialog, everything), everything);
 }
+
+// The user's own folder to fall back on: documents, or home without one.
+QString documentsOrHome()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+TEST(FileDialogPlacesTest, StartsInTheLastFolderWhileItExistsElseTheUsersOwn)
+{
+    QTemporaryDir last;
+    EXPECT_EQ(startFolder(last.path()), last.path());
+    EXPECT_EQ(startFolder(QString()), documentsOrHome());
+    const QString gone = last.path();
+    last.remove();
+    EXPECT_EQ(startFolder(gone), documentsOrHome());
+}
+
+TEST(FileDialogPlacesTest, ASampleOpenedIsNotTheFolderToStartInNext)
+{
+    QTemporaryDir samples;
+    EXPECT_EQ(folderToRemember(samples.filePath("Sample.BGT"), samples.path(), "/home/ann/money"),
+              "/home/ann/money");
+    EXPECT_EQ(folderToRemember("/home/ann/house/HOUSE.UMD", samples.path(), "/home/ann/money"),
+              "/home/ann/house");
+}
+
+struct PlacesCase
+{
+    const char* name;
+    FileDialogKind kind;
+    bool offersSamples;
+};
+
+class FileDialogPlacesShownTest : public ::testing::TestWithParam<PlacesCase>
+{
+};
+
+TEST_P(FileDialogPlacesShownTest, OpensInTheStartFolderAndOffersSamplesOnlyToOpen)
+{
+    QTemporaryDir start;
+    QTemporaryDir samples;
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    configureFileDialog(dialog, {GetParam().kind, "Budget Database (*.Bgt)", "HOME.BGT"},
+                        {.startFolder = start.path(), .sampleFolder = samples.path()});
+    EXPECT_EQ(dialog.directory(), QDir(start.path()));
+    ASSERT_EQ(dialog.selectedFiles().size(), 1);
+    EXPECT_EQ(dialog.selectedFiles().first(), QDir(start.path()).filePath("HOME.BGT"));
+    EXPECT_EQ(dialog.sidebarUrls().contains(QUrl::fromLocalFile(samples.path())), GetParam().offersSamples);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FileDialogPlacesShownTest,
+                         ::testing::Values(PlacesCase{"Open", FileDialogKind::Open, true},
+                                           PlacesCase{"Save", FileDialogKind::Save, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class NoRequestTest : public ::testing::TestWithParam<int>
 {
