@@ -72,6 +72,14 @@ void GreenBox::showValue(Money value)
     setText(shownText(value));
 }
 
+QString GreenBox::storedValueText() const
+{
+    const int slot = m_layout.slot;
+    if (slot < 0 || slot >= static_cast<int>(m_values.inputValues.size()))
+        return {};
+    return shownText(m_values.inputValues[slot]);
+}
+
 Money* GreenBox::slotValue()
 {
     if (m_layout.slot < 0 || m_layout.slot >= static_cast<int>(m_values.inputValues.size()))
@@ -133,7 +141,14 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
         return;
     const int keyCode = entryKeyCode(event);
     if (keyCode < 0) {
-        QLineEdit::keyPressEvent(event);
+        // With Alt a letter that is no access key would still be typed,
+        // past the key filter and without being stored.
+        const bool typesWithAlt = event->modifiers() & (Qt::AltModifier | Qt::MetaModifier) &&
+                                  !event->text().isEmpty() && event->text().at(0).isPrint();
+        if (typesWithAlt)
+            event->ignore();
+        else
+            QLineEdit::keyPressEvent(event);
         return;
     }
     if (keyCode == KeyEnter) {

@@ -30,6 +30,8 @@ public:
     const FigureBoxLayout& boxLayout() const { return m_layout; }
     // Shows the value held in the box's slot in the box's format.
     void showStoredValue();
+    // The text showStoredValue shows; empty for a box without a slot.
+    QString storedValueText() const;
     // Shows `value` in the box's format without storing it.
     void showValue(Money value);
 

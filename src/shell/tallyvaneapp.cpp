@@ -17,17 +17,17 @@ constexpr char FrameGeometryKey[] = "frame/geometry";
 
 } // namespace
 
-TallyvaneApp::TallyvaneApp(QString programDirectory)
+TallyvaneApp::TallyvaneApp(QString programDirectory, UiServices* services)
     : m_programDirectory(std::move(programDirectory)), m_dataFolder(dataFolder(m_programDirectory)),
-      m_frame(m_values),
+      m_services(services != nullptr ? services : &m_desktop), m_frame(m_values),
       m_navigator(m_values, m_frame, m_menu, QDir(m_dataFolder).filePath(QString::fromLatin1(HelpFileName)))
 {
-    m_services.setFrame(&m_frame);
-    m_services.setSampleFolder(m_dataFolder);
+    m_desktop.setFrame(&m_frame);
+    m_desktop.setSampleFolder(m_dataFolder);
     QCoreApplication::instance()->installEventFilter(&m_enterPressesButton);
     QObject::connect(&m_navigator, &Navigator::exitRequested, &m_frame, [] { QCoreApplication::exit(0); });
     QObject::connect(&m_navigator, &Navigator::messageRequested, &m_frame,
-                     [this] { m_services.showMessage(m_values); });
+                     [this] { m_services->showMessage(m_values); });
     QObject::connect(&m_navigator, &Navigator::personalizeRequested, &m_frame, [this] { personalize(); });
 }
 
@@ -39,7 +39,7 @@ TallyvaneApp::~TallyvaneApp()
 
 void TallyvaneApp::personalize()
 {
-    ChangeFnt window(m_values, m_services, &m_frame);
+    ChangeFnt window(m_values, *m_services, &m_frame);
     window.exec();
     m_menu.showUserName(m_values.userName);
     m_navigator.setFrameTitle(QString::fromLatin1(MenuTitle));

@@ -22,8 +22,10 @@ class TallyvaneApp
 public:
     // `programDirectory` is the folder of the program; its help and sample
     // files are found from there, and an old settings file beside it still
-    // serves until the user saves settings.
-    explicit TallyvaneApp(QString programDirectory);
+    // serves until the user saves settings. `services` stands in for the
+    // desktop's dialogs, file chooser and printer when given (a test answers
+    // them from a script); it must outlive the app.
+    explicit TallyvaneApp(QString programDirectory, UiServices* services = nullptr);
     ~TallyvaneApp();
 
     // The frame comes back at the size and place it was left at (kept with
@@ -32,7 +34,7 @@ public:
     void start();
 
     SharedValues& values() { return m_values; }
-    UiServices& services() { return m_services; }
+    UiServices& services() { return *m_services; }
     FrameWindow& frame() { return m_frame; }
     MenuWindow& menu() { return m_menu; }
     Navigator& navigator() { return m_navigator; }
@@ -47,7 +49,8 @@ private:
     QString m_dataFolder;
     bool m_remembersGeometry = false;
     SharedValues m_values;
-    DesktopServices m_services;
+    DesktopServices m_desktop;
+    UiServices* m_services; // m_desktop unless a stand-in was given
     FrameWindow m_frame;
     MenuWindow m_menu;
     Navigator m_navigator;

@@ -287,7 +287,9 @@ INSTANTIATE_TEST_SUITE_P(
                        box->selectAll();
                        return keyed(box, Qt::Key_X, Qt::ControlModifier);
                    }},
-        TextChange{"Drop", dropText}),
+        TextChange{"Drop", dropText},
+        // A letter with Alt that no access key takes.
+        TextChange{"AltLetter", [](GreenBox* box) { return keyed(box, Qt::Key_L, Qt::AltModifier); }}),
     [](const ::testing::TestParamInfo<TextChange>& info) { return info.param.name; });
 
 TEST_F(GreenBoxTest, FigureBeyondMoneySaysWrongEntryAndKeepsTheStoredValue)
