@@ -242,9 +242,12 @@ std::optional<MonkeyFailure> Monkey::run(MonkeyStart start, int events)
         // The user who left the program starts it again.
         if (m_exited)
             startProgram();
-        // A run that wandered back to the menu mostly returns to where it began.
+        // A run that wandered back to the menu mostly returns to where it
+        // began; one begun in a graph goes back to it from its mortgage.
         else if (m_start != MonkeyStart::Menu && whereWeAre() == QLatin1String("Menu") && chance(60))
             enter(m_start);
+        else if (m_start == MonkeyStart::Graph && whereWeAre() == QLatin1String("MortgageCalc") && chance(20))
+            showGraphAgain();
     }
     m_app.reset();
     QApplication::processEvents();
@@ -290,6 +293,16 @@ void Monkey::enter(MonkeyStart start)
         QTest::mouseClick(planner->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
         QApplication::processEvents();
     }
+}
+
+void Monkey::showGraphAgain()
+{
+    PlannerWindow* planner = m_app->navigator().openPlanner();
+    auto* graph = planner != nullptr ? planner->findChild<QPushButton*>(QStringLiteral("MGraphs")) : nullptr;
+    if (graph == nullptr || !graph->isVisible() || !graph->isEnabled() || m_app->values().graphPointCount <= 0)
+        return;
+    QTest::mouseClick(graph, Qt::LeftButton);
+    QApplication::processEvents();
 }
 
 void Monkey::scriptAnswers()

@@ -81,6 +81,7 @@ public:
 private:
     void startProgram();
     void enter(MonkeyStart start);
+    void showGraphAgain();
     void scriptAnswers();
     QString oneEvent(QWidget& root);
     QString keyEvent(QWidget& root);
