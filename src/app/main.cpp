@@ -6,8 +6,44 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char Usage[] =
+    "Usage: tallyvane [FILE]\n"
+    "Plans a budget, savings, a mortgage or loan and a net worth statement.\n"
+    "\n"
+    "FILE opens in the planner of its kind (the ending, in any letter case):\n"
+    "  .BGT budget, .UMD mortgage, .ULD loan, .NWF net worth\n"
+    "\n"
+    "  --help     show this text and leave\n"
+    "  --version  show the version and leave\n"
+    "\n"
+    "tallyvane-calc does the same calculations on the command line.\n";
+
+// --help and --version are answered before any window exists, so that they
+// need no display and return at once. Null when the program is to start.
+const char* answerBeforeStarting(int argc, char** argv)
+{
+    if (argc != 2)
+        return nullptr;
+    if (std::strcmp(argv[1], "--version") == 0)
+        return "tallyvane " TALLYVANE_VERSION "\n";
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+        return Usage;
+    return nullptr;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (const char* answer = answerBeforeStarting(argc, argv)) {
+        std::fputs(answer, stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tallyvane"));
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
