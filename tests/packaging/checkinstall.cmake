@@ -1,15 +1,4 @@
 # cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=installed-files.txt -P checkinstall.cmake
-foreach(program tallyvane tallyvane-calc)
-  execute_process(COMMAND ${PREFIX}/bin/${program} --version
-    RESULT_VARIABLE result OUTPUT_VARIABLE version)
-  if(NOT result EQUAL 0 OR NOT version MATCHES "^${program} [0-9]")
-    message(FATAL_ERROR "The installed ${program} --version answered ${result}: ${version}")
-  endif()
-endforeach()
-execute_process(COMMAND ${PREFIX}/bin/tallyvane --help RESULT_VARIABLE result OUTPUT_VARIABLE help)
-if(NOT result EQUAL 0 OR NOT help MATCHES "Usage: tallyvane \\[FILE\\]")
-  message(FATAL_ERROR "The installed tallyvane --help answered ${result}: ${help}")
-endif()
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET)
