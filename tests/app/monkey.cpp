@@ -91,18 +91,27 @@ QString firstDifference(const QStringList& before, const QStringList& after)
     return QStringLiteral("%1 results shown, %2 calculated afresh").arg(before.size()).arg(after.size());
 }
 
-// The figure in a text, without padding, currency symbol or separators:
-// how a window dresses a figure is its own affair.
-QString figureOf(const QString& text, const QString& currencySymbol)
+// The digits, point and sign of a text, after the dressing in front of it
+// (a currency symbol, kept right-aligned in two places as " $"): how a window
+// dresses a figure is its own affair.
+QString figureOf(const QString& text, const QString& dressing = {})
 {
     QString shown = text.trimmed();
-    if (!currencySymbol.isEmpty() && shown.startsWith(currencySymbol))
-        shown.remove(0, currencySymbol.size());
+    if (const QString front = dressing.trimmed(); !front.isEmpty() && shown.startsWith(front))
+        shown.remove(0, front.size());
     QString figure;
     for (const QChar character : shown)
         if (character.isDigit() || character == u'.' || character == u'-')
             figure += character;
     return figure;
+}
+
+// Whether a box shows the figure of its slot, with or without the currency
+// symbol in front.
+bool showsStoredFigure(const GreenBox& box, const QString& currencySymbol)
+{
+    const QString stored = figureOf(box.storedValueText(), box.boxLayout().prefix);
+    return figureOf(box.text()) == stored || figureOf(box.text(), currencySymbol) == stored;
 }
 
 QString labelText(const QWidget& window, const char* name)
@@ -522,9 +531,9 @@ std::optional<QString> Monkey::brokenPromise()
             continue;
         if (box->hasFocus() && values.entryChanged == 1)
             continue; // a figure still being typed
-        if (figureOf(box->text(), values.currencySymbol) != figureOf(box->storedValueText(), values.currencySymbol))
-            return QStringLiteral("green box %1 shows \"%2\", its slot holds \"%3\"")
-                .arg(nameOf(box), box->text(), box->storedValueText());
+        if (!showsStoredFigure(*box, values.currencySymbol))
+            return QStringLiteral("green box %1 shows \"%2\", its slot holds \"%3\" (currency symbol \"%4\")")
+                .arg(nameOf(box), box->text(), box->storedValueText(), values.currencySymbol);
     }
     return resultsDifferFromFreshOnes();
 }
