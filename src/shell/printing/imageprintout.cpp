@@ -1,6 +1,7 @@
 #include "shell/printing/imageprintout.h"
 
 #include "core/safefile.h"
+#include "shell/printing/reportpagelayout.h"
 #include "shell/printing/reportpainter.h"
 
 #include <QPageLayout>
@@ -10,7 +11,6 @@
 namespace tallyvane {
 namespace {
 
-constexpr double PointsPerInch = 72.0;
 constexpr double TopMarginPoints = 72.0;
 
 } // namespace
@@ -20,15 +20,13 @@ bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // The painter starts at the printable area; the picture is placed on the paper.
-    const double pixelsPerPoint = device.logicalDpiY() / PointsPerInch;
-    QPageLayout paper = device.pageLayout();
-    paper.setUnits(QPageLayout::Point);
-    painter.translate(-paper.paintRect().topLeft() * pixelsPerPoint);
-    const QSizeF size = printout.printedSize * pixelsPerPoint;
-    const double left = (paper.fullRect().width() * pixelsPerPoint - size.width()) / 2;
+    // The picture is placed on the paper, centred across it.
+    paintFromPaperCorner(painter, device);
+    const double scale = pixelsPerPoint(device);
+    const QSizeF size = printout.printedSize * scale;
+    const double left = (device.pageLayout().fullRect(QPageLayout::Point).width() * scale - size.width()) / 2;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(left, TopMarginPoints * pixelsPerPoint), size), printout.image);
+    painter.drawImage(QRectF(QPointF(left, TopMarginPoints * scale), size), printout.image);
     return painter.end();
 }
 

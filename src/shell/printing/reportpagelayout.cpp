@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -40,7 +41,7 @@ ReportPageLayout reportPageLayout(const Report& report, const QPagedPaintDevice&
     ReportPageLayout layout;
     layout.font = printFont(report.font);
     const QFontMetricsF metrics(layout.font, &device);
-    const double pointsPerPixel = PointsPerInch / device.logicalDpiY();
+    const double pointsPerPixel = 1.0 / pixelsPerPoint(device);
     layout.columnWidth = metrics.horizontalAdvance(QLatin1Char('0')) * pointsPerPixel;
     layout.lineHeight = metrics.lineSpacing() * pointsPerPixel;
     layout.ascent = metrics.ascent() * pointsPerPixel;
@@ -57,6 +58,16 @@ ReportPageLayout reportPageLayout(const Report& report, const QPagedPaintDevice&
     layout.textOrigin = QPointF(margins.left() + (room.width() - layout.scale * text.width()) / 2,
                                 margins.top() + (room.height() - layout.scale * text.height()) / 2);
     return layout;
+}
+
+double pixelsPerPoint(const QPagedPaintDevice& device)
+{
+    return device.logicalDpiY() / PointsPerInch;
+}
+
+void paintFromPaperCorner(QPainter& painter, const QPagedPaintDevice& device)
+{
+    painter.translate(-device.pageLayout().paintRect(QPageLayout::Point).topLeft() * pixelsPerPoint(device));
 }
 
 } // namespace tallyvane

@@ -7,6 +7,7 @@
 #include <QSizeF>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace tallyvane {
 
@@ -38,5 +39,11 @@ struct ReportPageLayout
 // Every page has room for at least the font's lines per page and the footer
 // that closes a full page.
 ReportPageLayout reportPageLayout(const Report& report, const QPagedPaintDevice& device);
+
+// The device's pixels to a point of paper.
+double pixelsPerPoint(const QPagedPaintDevice& device);
+// A painter on a paged device starts at the printable area; this moves it to
+// the paper's top left corner, from which every place on a page is measured.
+void paintFromPaperCorner(QPainter& painter, const QPagedPaintDevice& device);
 
 } // namespace tallyvane

@@ -12,8 +12,6 @@
 namespace tallyvane {
 namespace {
 
-constexpr double PointsPerInch = 72.0;
-
 void paintPage(QPainter& painter, const ReportPage& page, const ReportPageLayout& layout,
                double pixelsPerPoint)
 {
@@ -40,12 +38,7 @@ bool paintReport(const Report& report, QPagedPaintDevice& device)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // The painter starts at the device's printable area; the layout counts
-    // from the paper's corner.
-    const double pixelsPerPoint = device.logicalDpiY() / PointsPerInch;
-    QPageLayout paper = device.pageLayout();
-    paper.setUnits(QPageLayout::Point);
-    painter.translate(-paper.paintRect().topLeft() * pixelsPerPoint);
+    paintFromPaperCorner(painter, device);
     QFont font = layout.font;
     font.setPointSizeF(font.pointSizeF() * layout.scale);
     painter.setFont(font);
@@ -54,7 +47,7 @@ bool paintReport(const Report& report, QPagedPaintDevice& device)
     for (std::size_t page = 0; page < report.pages.size(); ++page) {
         if (page > 0 && !device.newPage())
             return false;
-        paintPage(painter, report.pages[page], layout, pixelsPerPoint);
+        paintPage(painter, report.pages[page], layout, pixelsPerPoint(device));
     }
     return painter.end();
 }
