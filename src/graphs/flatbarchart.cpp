@@ -2,6 +2,7 @@
 
 #include "graphs/charttexts.h"
 #include "shell/plannerstyle.h"
+#include "shell/plannerwidgets.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -9,7 +10,6 @@
 #include <QChart>
 #include <QHelpEvent>
 #include <QLocale>
-#include <QToolTip>
 #include <QValueAxis>
 
 #include <cmath>
@@ -115,13 +115,7 @@ bool FlatBarChart::viewportEvent(QEvent* event)
     if (event->type() != QEvent::ToolTip)
         return QChartView::viewportEvent(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString tip = toolTipAt(help->pos());
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), tip, viewport());
-    }
+    answerToolTip(*help, toolTipAt(help->pos()), viewport());
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "graphs/solidbarchart.h"
 
 #include "shell/plannerstyle.h"
+#include "shell/plannerwidgets.h"
 
 #include <QHelpEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -132,13 +132,7 @@ bool SolidBarChart::event(QEvent* event)
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString tip = toolTipAt(help->pos());
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), tip, this);
-    }
+    answerToolTip(*help, toolTipAt(help->pos()), this);
     return true;
 }
 

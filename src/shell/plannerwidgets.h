@@ -17,6 +17,8 @@
 class QGridLayout;
 class QPushButton;
 
+class QHelpEvent;
+
 namespace tallyvane {
 
 class GreenBox;
@@ -26,6 +28,10 @@ class GreenBox;
 QPushButton* plannerButton(const QString& caption, const QString& name, QWidget* parent);
 // A caption set a little smaller and quieter than the figure it names.
 CaptionLabel* plannerCaption(const QString& text, const QString& name, QWidget* parent);
+
+// Answers a tool-tip event with `tip` shown over `widget`; with no tip
+// there, hides any tip still shown and passes the event on.
+void answerToolTip(QHelpEvent& event, const QString& tip, QWidget* widget);
 
 // A white, right-aligned result box. It is at least as wide as the widest
 // figure its planner expects, and always as wide as the figure it shows, so
