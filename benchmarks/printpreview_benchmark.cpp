@@ -4,7 +4,6 @@
 #include "largestprintout.h"
 #include "shell/printing/reportpainter.h"
 
-#include <QApplication>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
@@ -33,14 +32,3 @@ void BM_LargestPrintoutFirstPreviewPage(benchmark::State& state)
 BENCHMARK(BM_LargestPrintoutFirstPreviewPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
