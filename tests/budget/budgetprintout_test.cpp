@@ -1,6 +1,6 @@
 #include "budget/budgetprintout.h"
-#include "core/report/reportplaintext.h"
 #include "printers.h"
+#include "reportpages.h"
 
 #include <QStringList>
 
@@ -30,13 +30,7 @@ QList<QStringList> printedPages(const BudgetList& income, const BudgetList& expe
                                 const DisplayPeriod& period = AnnualPeriod)
 {
     const Report report = budgetPrintout({income, expenses, period}, {.header = "Smith family"});
-    QList<QStringList> pages;
-    for (const QString& page : reportPlainText(report).split(u'\f')) {
-        QStringList lines = page.split(u'\n');
-        lines.removeLast(); // after the last line end
-        pages << lines;
-    }
-    return pages;
+    return pagesOf(report);
 }
 
 TEST(BudgetPrintout, StatementShowsHeadingsRecordsTotalsAndBalancesForThePeriod)

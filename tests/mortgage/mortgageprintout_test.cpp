@@ -3,9 +3,9 @@
 
 #include "core/dates.h"
 #include "core/messages.h"
-#include "core/report/reportplaintext.h"
 #include "mortgage/amortizationengine.h"
 #include "mortgage/mortgageprintout.h"
+#include "reportpages.h"
 
 #include <QRegularExpression>
 
@@ -23,13 +23,7 @@ QList<QStringList> printedPages(const AmortizationInput& input, std::int16_t fon
     const AmortizationResult result = AmortizationEngine().calculate(input);
     const Report report =
         mortgagePrintout(input, result, {.header = "Smith family", .fontChoice = fontChoice});
-    QList<QStringList> pages;
-    for (const QString& page : reportPlainText(report).split(u'\f')) {
-        QStringList lines = page.split(u'\n');
-        lines.removeLast(); // after the last line end
-        pages << lines;
-    }
-    return pages;
+    return pagesOf(report);
 }
 
 qsizetype rowCount(const QStringList& lines)

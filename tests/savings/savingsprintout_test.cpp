@@ -1,8 +1,8 @@
 #include "printers.h"
 
-#include "core/report/reportplaintext.h"
 #include "savings/growthengine.h"
 #include "savings/savingsprintout.h"
+#include "reportpages.h"
 
 #include <QRegularExpression>
 
@@ -30,13 +30,7 @@ QList<QStringList> printedPages(const SavingsInputs& inputs)
 {
     const SavingsResult result = GrowthEngine().calculate(inputs);
     const Report report = savingsPrintout(inputs, result, {.header = "Smith family"});
-    QList<QStringList> pages;
-    for (const QString& page : reportPlainText(report).split(u'\f')) {
-        QStringList lines = page.split(u'\n');
-        lines.removeLast(); // after the last line end
-        pages << lines;
-    }
-    return pages;
+    return pagesOf(report);
 }
 
 qsizetype rowCount(const QStringList& lines)
