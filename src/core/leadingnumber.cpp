@@ -1,5 +1,7 @@
 #include "core/leadingnumber.h"
 
+#include "core/arithmeticfault.h"
+
 namespace tallyvane {
 
 QString leadingNumberText(const QString& text)
@@ -35,6 +37,15 @@ double readLeadingNumber(const QString& text)
 Money readLeadingMoney(const QString& text)
 {
     return Money::fromDecimalText(leadingNumberText(text).toStdString()).value_or(Money());
+}
+
+Money readLeadingMoneyOr(const QString& text, Money beyondMoney)
+{
+    try {
+        return readLeadingMoney(text);
+    } catch (const ArithmeticFault&) {
+        return beyondMoney;
+    }
 }
 
 } // namespace tallyvane

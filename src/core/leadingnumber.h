@@ -14,5 +14,8 @@ QString leadingNumberText(const QString& text);
 double readLeadingNumber(const QString& text);
 // The same reading, converted exactly into money (a fault when out of range).
 Money readLeadingMoney(const QString& text);
+// The same, but a figure too large for money reads as `beyondMoney`: a term
+// box passes its limit's next step on, which storing then corrects.
+Money readLeadingMoneyOr(const QString& text, Money beyondMoney);
 
 } // namespace tallyvane

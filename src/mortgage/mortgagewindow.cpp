@@ -137,13 +137,7 @@ void MortgageCalc::buildInputs()
     connect(m_principal, &GreenBox::figureStored, this, &MortgageCalc::showPrincipal);
     connect(m_rate, &QComboBox::activated, this, &MortgageCalc::storeRateChoice);
     connect(m_termBox, &GreenBox::figureStored, this, [this] {
-        Money typed = Money::fromWhole(m_mode.termLimit + 1);
-        try {
-            typed = readLeadingMoney(m_termBox->text());
-        } catch (const ArithmeticFault&) {
-            // Far beyond the limit, which storeTerm corrects.
-        }
-        storeTerm(typed);
+        storeTerm(readLeadingMoneyOr(m_termBox->text(), Money::fromWhole(m_mode.termLimit + 1)));
     });
     connect(m_term, &QComboBox::activated, this, &MortgageCalc::storeTermChoice);
 

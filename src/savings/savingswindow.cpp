@@ -1,6 +1,5 @@
 #include "savings/savingswindow.h"
 
-#include "core/arithmeticfault.h"
 #include "core/keyfilters.h"
 #include "core/leadingnumber.h"
 #include "core/messages.h"
@@ -227,13 +226,7 @@ void SavingsCalc::storeListChoice(QComboBox* list, GreenBox* box)
 
 void SavingsCalc::storeTypedTerm()
 {
-    Money typed = Money::fromWhole(MaxSavingsYears + 1);
-    try {
-        typed = readLeadingMoney(m_termBox->text());
-    } catch (const ArithmeticFault&) {
-        // Far beyond the limit, which storeTerm corrects.
-    }
-    storeTerm(typed);
+    storeTerm(readLeadingMoneyOr(m_termBox->text(), Money::fromWhole(MaxSavingsYears + 1)));
 }
 
 void SavingsCalc::storeTerm(Money typed)
