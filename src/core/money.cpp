@@ -1,7 +1,10 @@
 #include "core/money.h"
 
 #include "core/arithmeticfault.h"
+#include "core/moneyrounding.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -9,6 +12,7 @@ namespace tallyvane {
 namespace {
 
 using Wide = __int128;
+using UWide = unsigned __int128;
 
 constexpr std::int64_t rawMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t rawMin = std::numeric_limits<std::int64_t>::min();
@@ -39,34 +43,69 @@ Wide divideHalfEven(Wide numerator, Wide denominator)
     return quotient;
 }
 
+// Rounds magnitude / 2^shift to the nearest whole number, halves to even:
+// the quotient is a shift and the remainder the bits shifted out.
+UWide shiftHalfEven(UWide magnitude, int shift)
+{
+    const UWide quotient = magnitude >> shift;
+    const UWide remainder = magnitude & ((UWide(1) << shift) - 1);
+    const UWide half = UWide(1) << (shift - 1);
+    return remainder > half || (remainder == half && (quotient & 1) != 0) ? quotient + 1 : quotient;
+}
+
 } // namespace
+
+std::atomic<int> Money::exactRoundingUsers{0};
+
+std::int64_t exactTenThousandths(double value)
+{
+    // Rounding value × 10,000 in floating point first could turn a value just
+    // off a half into an exact half, so the double is taken apart into its
+    // whole mantissa and power of two and scaled exactly: value =
+    // ±mantissa × 2^exponent.
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    constexpr int FractionBits = std::numeric_limits<double>::digits - 1;
+    const int biasedExponent = static_cast<int>((bits >> FractionBits) & 0x7ff);
+    if (biasedExponent == 0x7ff)
+        throw ArithmeticFault("money out of range"); // infinity or NaN
+    std::uint64_t mantissa = bits & ((std::uint64_t(1) << FractionBits) - 1);
+    if (biasedExponent != 0)
+        mantissa |= std::uint64_t(1) << FractionBits;
+    const int exponent = std::max(biasedExponent, 1) - 1023 - FractionBits;
+    // A whole mantissa of 53 bits is at least 2^52, far beyond money.
+    if (exponent >= 0)
+        throw ArithmeticFault("money out of range");
+    const int shift = -exponent;
+    if (shift > 100)
+        return 0; // less than a hundredth of a step
+    const UWide magnitude = shiftHalfEven(UWide(mantissa) * Money::Scale, shift); // product below 2^67
+    const bool negative = (bits >> 63) != 0;
+    return checkedRaw(negative ? -Wide(magnitude) : Wide(magnitude));
+}
+
+ExactMoneyRounding::ExactMoneyRounding()
+{
+    ++Money::exactRoundingUsers;
+}
+
+ExactMoneyRounding::~ExactMoneyRounding()
+{
+    --Money::exactRoundingUsers;
+}
 
 Money Money::fromWhole(std::int64_t units)
 {
     return Money(checkedRaw(static_cast<Wide>(units) * Scale));
 }
 
-Money Money::fromDouble(double value)
+void Money::throwOutOfRange()
 {
-    if (!std::isfinite(value))
-        throw ArithmeticFault("money out of range");
-    // Rounding value × 10,000 in floating point first could turn a value just
-    // off a half into an exact half, so the double is taken apart into its
-    // whole mantissa and power of two and scaled exactly: value =
-    // mantissa × 2^exponent.
-    int exponent = 0;
-    const double fraction = std::frexp(value, &exponent);
-    constexpr int MantissaBits = std::numeric_limits<double>::digits;
-    const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, MantissaBits));
-    exponent -= MantissaBits;
-    // A whole mantissa of 53 bits is at least 2^52, far beyond money.
-    if (exponent >= 0)
-        throw ArithmeticFault("money out of range");
-    const Wide scaled = static_cast<Wide>(mantissa) * Scale; // below 2^67 in size
-    const int shift = -exponent;
-    if (shift > 100)
-        return Money(); // less than a hundredth of a step
-    return Money(checkedRaw(divideHalfEven(scaled, Wide(1) << shift)));
+    throw ArithmeticFault("money out of range");
+}
+
+Money Money::fromDoubleExactly(double value)
+{
+    return Money(exactTenThousandths(value));
 }
 
 std::optional<Money> Money::fromDecimalText(std::string_view text)
@@ -131,11 +170,6 @@ Money Money::min()
     return Money(rawMin);
 }
 
-double Money::toDouble() const
-{
-    return static_cast<double>(m_raw) / Scale;
-}
-
 std::string Money::toFourDecimals() const
 {
     const bool negative = m_raw < 0;
@@ -161,16 +195,6 @@ Money Money::operator-() const
     return Money(checkedRaw(-static_cast<Wide>(m_raw)));
 }
 
-Money Money::operator+(Money other) const
-{
-    return Money(checkedRaw(static_cast<Wide>(m_raw) + other.m_raw));
-}
-
-Money Money::operator-(Money other) const
-{
-    return Money(checkedRaw(static_cast<Wide>(m_raw) - other.m_raw));
-}
-
 Money Money::operator*(Money other) const
 {
     return Money(checkedRaw(divideHalfEven(static_cast<Wide>(m_raw) * other.m_raw, Scale)));
@@ -181,15 +205,6 @@ Money Money::operator/(Money other) const
     if (other.m_raw == 0)
         throw ArithmeticFault("division by zero");
     return Money(checkedRaw(divideHalfEven(static_cast<Wide>(m_raw) * Scale, other.m_raw)));
-}
-
-Money& Money::operator+=(Money other)
-{
-    return *this = *this + other;
-}
-Money& Money::operator-=(Money other)
-{
-    return *this = *this - other;
 }
 
 } // namespace tallyvane

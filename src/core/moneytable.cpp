@@ -24,18 +24,9 @@ void MoneyTable::clear()
     m_cells.shrink_to_fit();
 }
 
-Money MoneyTable::at(int row, int column) const
+void MoneyTable::throwOutOfRange()
 {
-    if (row < 0 || row >= m_rows || column < 0 || column >= m_columns)
-        throw std::out_of_range("money table cell");
-    return m_cells[static_cast<std::size_t>(row) * m_columns + column];
-}
-
-Money& MoneyTable::at(int row, int column)
-{
-    if (row < 0 || row >= m_rows || column < 0 || column >= m_columns)
-        throw std::out_of_range("money table cell");
-    return m_cells[static_cast<std::size_t>(row) * m_columns + column];
+    throw std::out_of_range("money table cell");
 }
 
 } // namespace tallyvane

@@ -20,10 +20,22 @@ public:
     int columnCount() const { return m_columns; }
     bool isEmpty() const { return m_rows == 0; }
 
-    Money at(int row, int column) const;
-    Money& at(int row, int column);
+    // A cell outside the table is std::out_of_range.
+    Money at(int row, int column) const { return m_cells[cellIndex(row, column)]; }
+    Money& at(int row, int column) { return m_cells[cellIndex(row, column)]; }
+
+    bool operator==(const MoneyTable&) const = default;
 
 private:
+    // Inline with at(), which the engines call for every cell they fill.
+    std::size_t cellIndex(int row, int column) const
+    {
+        if (row < 0 || row >= m_rows || column < 0 || column >= m_columns)
+            throwOutOfRange();
+        return static_cast<std::size_t>(row) * m_columns + column;
+    }
+    [[noreturn]] static void throwOutOfRange();
+
     int m_rows = 0;
     int m_columns = 0;
     std::vector<Money> m_cells;

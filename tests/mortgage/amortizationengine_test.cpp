@@ -2,6 +2,7 @@
 #include "printers.h"
 
 #include "core/messages.h"
+#include "core/moneyrounding.h"
 #include "core/numberformat.h"
 #include "core/sharedvalues.h"
 #include "mortgage/amortizationengine.h"
@@ -84,6 +85,16 @@ TEST_P(ReferenceSchedule, MatchesKnownFigures)
     EXPECT_EQ(twoDecimals(summary.interestSavings), c.savings);
     EXPECT_EQ(result.resultTable.at(c.lastRow, BalanceColumn), Money());
     EXPECT_EQ(result.resultTable.at(c.lastRow, CumulativePrincipalColumn), c.input.principal);
+}
+
+// The quick rounding into money stores every cell as the exact way would.
+TEST_P(ReferenceSchedule, EveryCellIsRoundedAsExactly)
+{
+    const AmortizationResult quick = AmortizationEngine().calculate(GetParam().input);
+    const ExactMoneyRounding exactOnly;
+    const AmortizationResult exact = AmortizationEngine().calculate(GetParam().input);
+    EXPECT_TRUE(quick.resultTable == exact.resultTable);
+    EXPECT_TRUE(quick.annualTable == exact.annualTable);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 #include "printers.h"
 
+#include "core/moneyrounding.h"
 #include "core/numberformat.h"
 #include "core/plannererror.h"
 #include "core/sharedvalues.h"
@@ -72,6 +73,13 @@ TEST_P(QuickHelpExampleTest, MatchesTheWorkedFigures)
     ASSERT_EQ(result.totalsRow(), 26);
     EXPECT_EQ(result.table().at(26, PeriodColumn), Money::fromWhole(25));
     EXPECT_EQ(shownRow(result, 26), example.totals);
+}
+
+TEST_P(QuickHelpExampleTest, EveryCellIsRoundedAsExactly)
+{
+    const SavingsResult quick = GrowthEngine().calculate(GetParam().inputs);
+    const ExactMoneyRounding exactOnly;
+    EXPECT_TRUE(quick.table() == GrowthEngine().calculate(GetParam().inputs).table());
 }
 
 // The interest rate is single precision, which shows in the cents of the long
