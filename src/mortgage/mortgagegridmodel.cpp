@@ -33,17 +33,15 @@ void MortgageGridModel::showResult(const AmortizationResult& result, int additio
     setRows(std::max(MinimumRows, rows));
     showHeadings(result.view, result.showsDates);
 
-    const std::vector<ScheduleRow> schedule = visibleRows(result);
-    int row = 1;
-    for (const ScheduleRow& line : schedule)
-        setRowTexts(row++,
-                    {firstCellText(line, result.view), amountCellText(line.interest),
-                     amountCellText(line.principal), amountCellText(line.balance),
-                     amountCellText(line.cumulativeInterest), amountCellText(line.cumulativePrincipal)});
+    // The payment rows are formatted as the view asks for them (text()), so
+    // a schedule of 2,000 rows costs no more to show than one of 300.
+    m_schedule = visibleRows(result);
+    m_view = result.view;
+    announceChange(1, lastRow, 0, ColumnCount - 1);
 
     m_totalRow = lastRow + 2;
-    if (!schedule.empty()) {
-        const ScheduleRow& last = schedule.back();
+    if (!m_schedule.empty()) {
+        const ScheduleRow& last = m_schedule.back();
         setRowTexts(m_totalRow, {QStringLiteral("Total:"), QString(), QString(),
                                  currencyAmountText(currencySymbol, last.balance),
                                  currencyAmountText(currencySymbol, last.cumulativeInterest),
@@ -51,6 +49,33 @@ void MortgageGridModel::showResult(const AmortizationResult& result, int additio
     }
     if (listsPayments)
         showAppliedPayments(result, lastRow + 4);
+}
+
+void MortgageGridModel::clearResult()
+{
+    m_schedule.clear();
+    clearBody();
+}
+
+QString MortgageGridModel::text(int row, int column) const
+{
+    if (row < 1 || row > static_cast<int>(m_schedule.size()) || column < 0 || column >= ColumnCount)
+        return GridModel::text(row, column);
+    const ScheduleRow& line = m_schedule[static_cast<std::size_t>(row - 1)];
+    switch (column) {
+    case Payment:
+        return firstCellText(line, m_view);
+    case Interest:
+        return amountCellText(line.interest);
+    case Principal:
+        return amountCellText(line.principal);
+    case Balance:
+        return amountCellText(line.balance);
+    case CumulativeInterest:
+        return amountCellText(line.cumulativeInterest);
+    default:
+        return amountCellText(line.cumulativePrincipal);
+    }
 }
 
 void MortgageGridModel::showAppliedPayments(const AmortizationResult& result, int firstRow)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "mortgage/amortizationresult.h"
+#include "mortgage/schedulerows.h"
 #include "shell/grid/gridmodel.h"
 
 #include <QFont>
+
+#include <vector>
 
 namespace tallyvane {
 
@@ -11,6 +14,8 @@ namespace tallyvane {
 // per year as the engine left them, one blank row, the "Total:" row, and the
 // additional payments that were applied. The first column is shown in a
 // fixed-pitch font because its payment and year numbers are aligned by blanks.
+// The payment rows keep the result's figures and are formatted only when
+// read; the rows below them hold written texts.
 class MortgageGridModel : public GridModel
 {
     Q_OBJECT
@@ -36,15 +41,20 @@ public:
     // Writes the table of a calculation; `additionalCount` is the number of
     // years for which the user entered an additional payment.
     void showResult(const AmortizationResult& result, int additionalCount, const QString& currencySymbol);
+    // Empties the body, figures and texts alike; rows and headings stay.
+    void clearResult();
     // Row of the "Total:" line of the last result, 0 before any result.
     int totalRow() const { return m_totalRow; }
 
+    QString text(int row, int column) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     void showAppliedPayments(const AmortizationResult& result, int firstRow);
 
     QFont m_firstColumnFont;
+    std::vector<ScheduleRow> m_schedule; // rows 1.. of the grid
+    AmortizationView m_view = AmortizationView::AnnualTotals;
     int m_totalRow = 0;
 };
 

@@ -374,7 +374,7 @@ void MortgageCalc::clearResults()
     for (ResultLabel* label : m_resultLabels)
         label->clear();
     m_increaseCaption->setText(increaseCaption(0.0f));
-    m_model->clearBody();
+    m_model->clearResult();
     m_shown.reset();
     values().graphPointCount = 0;
     closeQuickHelp();
