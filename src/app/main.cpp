@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -50,10 +51,6 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Ties the windows to the desktop entry, whose icon the desktop then shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("tallyvane"));
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/tallyvane.png").arg(size));
-    QApplication::setWindowIcon(icon);
     // A file named on the command line (as a file manager passes it) is read
     // relative to where the program was started.
     const QStringList arguments = QCoreApplication::arguments();
@@ -63,6 +60,13 @@ int main(int argc, char** argv)
     tallyvane::registerPlanners(app);
     app.setRemembersGeometry(true);
     app.start();
+    // The icon's seven pictures are read once the menu is on the screen.
+    QTimer::singleShot(0, &application, [] {
+        QIcon icon;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icons/%1x%1/tallyvane.png").arg(size));
+        QApplication::setWindowIcon(icon);
+    });
     if (!file.isEmpty())
         app.navigator().openFile(file);
     return QApplication::exec();

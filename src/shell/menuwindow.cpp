@@ -13,6 +13,15 @@ namespace {
 constexpr int MenuWidthTwips = 9500;
 constexpr int MenuHeightTwips = 6300;
 
+// A palette rather than a style sheet: the first style sheet in a program
+// brings in the style sheet machinery, which would cost the menu's start.
+void setTextColour(QLabel* label, QColor colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
 } // namespace
 
 MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent), m_myName(new QLabel(this))
@@ -27,12 +36,12 @@ MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent), m_myName(new QLabel(t
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("color: #1f4e79;"));
+    setTextColour(title, QColor(0x1f, 0x4e, 0x79));
 
     auto* subtitle = new QLabel(QStringLiteral("Personal finance planner"), this);
     subtitle->setObjectName(QStringLiteral("Label3"));
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(QStringLiteral("color: #5a6470;"));
+    setTextColour(subtitle, QColor(0x5a, 0x64, 0x70));
 
     m_myName->setObjectName(QStringLiteral("MyName"));
     m_myName->setAlignment(Qt::AlignCenter);
