@@ -48,11 +48,13 @@ ScheduleOutcome fillPaymentSchedule(const AmortizationInput& input, const Period
     double cumulativeInterest = 0.0;
     double cumulativePrincipal = 0.0;
     Money yearNumber;
+    int year = 0;
+    int firstRowOfYear = 1;
 
     for (int row = 1; row <= capacity; ++row) {
-        if ((row - 1) % perYear == 0) {
-            const int year = (row - 1) / perYear + 1;
-            yearNumber = Money::fromWhole(year);
+        if (row == firstRowOfYear) {
+            firstRowOfYear += perYear;
+            yearNumber = Money::fromWhole(++year);
             // An extra amount is made only while it is less than what would
             // remain after a regular payment; a larger one is skipped for the year.
             const Money extra = input.additionalPayments.amount(year);
