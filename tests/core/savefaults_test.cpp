@@ -119,11 +119,12 @@ void PrintTo(const Fault& fault, std::ostream* out)
     *out << fault.name;
 }
 
-SaveFault failingAt(SaveFault::Step step, qint64 byte = 0)
+SaveFault failingAt(SaveFault::Step step, qint64 byte = 0, SaveFailure reason = SaveFailure::DiskFull)
 {
     SaveFault fault;
     fault.failAt = step;
     fault.bytesBeforeFailure = byte;
+    fault.reason = reason;
     return fault;
 }
 
@@ -172,10 +173,53 @@ INSTANTIATE_TEST_SUITE_P(
                           Fault{"WriteFailsAtTheLastByte",
                                 [](qint64 size) { return failingWriteAt(size - 1); }},
                           Fault{"FlushFails", [](qint64) { return failingAt(SaveFault::Step::Flush); }},
-                          Fault{"RenameFails", [](qint64) { return failingAt(SaveFault::Step::Rename); }})),
+                          Fault{"RenameFails", [](qint64) { return failingAt(SaveFault::Step::Rename); }},
+                          Fault{"TemporaryFileRefused",
+                                [](qint64) { return failingAt(SaveFault::Step::Open, 0, SaveFailure::NotPermitted); }})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
     });
+
+struct ReasonCase
+{
+    const char* name;
+    SaveFault::Step step;
+    SaveFailure reason;
+    const char* words;
+};
+
+class SaveReasonTest : public ::testing::TestWithParam<ReasonCase>
+{
+};
+
+// The save message carries the reason as the user reads it, for the window
+// and the calculator alike.
+TEST_P(SaveReasonTest, TheSaveMessageSaysWhy)
+{
+    QTemporaryDir folder;
+    const ScopedSaveFault failing(failingAt(GetParam().step, 3, GetParam().reason));
+    EXPECT_EQ(saveFileWithOutcome(folder.filePath(QStringLiteral("Home.BGT")), "content").failure,
+              GetParam().reason);
+    try {
+        writeMortgageFile(folder.filePath(QStringLiteral("Home.UMD")), MortgagePlan{});
+        ADD_FAILURE() << "saved";
+    } catch (const PlannerError& error) {
+        EXPECT_EQ(error.messageText(), messageText(Message::BadMortgageFileName) + u'\n' + GetParam().words);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryReason, SaveReasonTest,
+    ::testing::Values(
+        ReasonCase{"DiskFull", SaveFault::Step::Write, SaveFailure::DiskFull, "The disk is full."},
+        ReasonCase{"NotPermitted", SaveFault::Step::Open, SaveFailure::NotPermitted,
+                   "You may not write in this folder."},
+        ReasonCase{"FolderMissing", SaveFault::Step::Rename, SaveFailure::FolderMissing,
+                   "The folder no longer exists."},
+        ReasonCase{"NameTooLong", SaveFault::Step::Open, SaveFailure::NameTooLong,
+                   "The name is too long for this disk."},
+        ReasonCase{"NotPlainFile", SaveFault::Step::Open, SaveFailure::NotPlainFile, "This is not a plain file."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveFault, AFaultInALaterPieceOfALargeFileLeavesThePreviousFile)
 {
@@ -193,8 +237,8 @@ TEST(SaveFault, AFaultInALaterPieceOfALargeFileLeavesThePreviousFile)
 }
 
 // A save killed half way leaves the previous file as it was; whatever
-// temporary file it leaves is one the file chooser hides, and the next save
-// of the same file takes it away.
+// temporary file it leaves is hidden, and the next save of the same file
+// takes it away.
 TEST(SaveFault, KillingASaveHalfWayLeavesThePreviousFile)
 {
     QTemporaryDir folder;
@@ -213,7 +257,7 @@ TEST(SaveFault, KillingASaveHalfWayLeavesThePreviousFile)
     EXPECT_EQ(contentOf(path), previousContent);
     for (const QString& entry : entriesOf(folder.path()))
         if (entry != QStringLiteral("Home.BGT")) {
-            EXPECT_EQ(interruptedSaveTarget(entry), QStringLiteral("Home.BGT")) << entry.toStdString();
+            EXPECT_TRUE(entry.startsWith(".Home.BGT.tallyvane-")) << entry.toStdString();
         }
     ASSERT_TRUE(saveFileSafely(path, QByteArray("new")));
     EXPECT_EQ(entriesOf(folder.path()), QStringList{QStringLiteral("Home.BGT")});

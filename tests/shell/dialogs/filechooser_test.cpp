@@ -5,7 +5,9 @@
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
+#include <QAbstractFileIconProvider>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +15,8 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace tallyvane {
 namespace {
@@ -104,6 +108,16 @@ TEST_P(RealFileDialogTest, TakesKindFilterAndProposedName)
     EXPECT_FALSE(dialog.filter().testFlag(QDir::CaseSensitive));
     ASSERT_EQ(dialog.selectedFiles().size(), 1);
     EXPECT_TRUE(dialog.selectedFiles().first().endsWith("/CAR.ULD"));
+    EXPECT_EQ(dialog.defaultSuffix(), GetParam().kind == FileDialogKind::Save ? "ULD" : "");
+}
+
+// Qt would read the typed name as the quoted names "b" and ".ULD".
+TEST(ChosenPath, ANameTypedWithDoubleQuotesStandsAsTyped)
+{
+    QFileDialog dialog;
+    configureFileDialog(dialog, {FileDialogKind::Save, "Loan Database (*.uld)", "CAR.ULD"});
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(R"(a "b".ULD)");
+    EXPECT_EQ(chosenPath(dialog), dialog.directory().absoluteFilePath(R"(a "b".ULD)"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RealFileDialogTest,
@@ -132,22 +146,29 @@ QStringList listedNames(QFileDialog& dialog, const QStringList& expected)
     return namesListed(*view);
 }
 
-TEST(FileChooserListing, HidesWhatInterruptedSavesLeftEvenUnderAWiderFilter)
+// Nothing beside a data file is hidden, and a FIFO in the folder (which
+// blocks whoever opens it) is told apart by its name alone.
+TEST(FileChooserListing, ListsEveryFileBesideUnderAllFilesAndNeverOpensOne)
 {
     QTemporaryDir folder;
-    for (const char* name : {"HOME.BGT", "HOME.BGT.aB3xYz", "Notes.txt", "Notes.txt.aB3xYz"}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
+    QStringList everything{"HOME.BGT",        "HOME.BGT.123456", "HOME.BGT.2024Q1", "HOME.BGT.backup",
+                           "HOME.BGT.old123", "HOME.BGT~",       "Notes.txt.aB3xYz"};
+    for (const QString& name : everything) {
+        QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
+    ASSERT_TRUE(QFile::link(folder.filePath("HOME.BGT"), folder.filePath("HOME.BGT.linkto")));
+    everything.insert(4, "HOME.BGT.linkto");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Pipe")).constData(), 0644), 0);
     QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     configureFileDialog(dialog, {FileDialogKind::Open, "Budget Database (*.Bgt)", QString()});
     dialog.setDirectory(folder.path());
-    const QStringList budgets{"HOME.BGT"};
-    EXPECT_EQ(listedNames(dialog, budgets), budgets);
+    EXPECT_EQ(listedNames(dialog, {"HOME.BGT"}), QStringList{"HOME.BGT"});
     dialog.setNameFilter(QStringLiteral("All files (*)"));
-    const QStringList everything{"HOME.BGT", "Notes.txt", "Notes.txt.aB3xYz"};
     EXPECT_EQ(listedNames(dialog, everything), everything);
+    const QFileInfo pipe(folder.filePath("Pipe"));
+    EXPECT_FALSE(dialog.iconProvider()->icon(pipe).isNull());
+    EXPECT_FALSE(dialog.iconProvider()->type(pipe).isEmpty());
 }
 
 // The user's own folder to fall back on: documents, or home without one.
