@@ -204,7 +204,8 @@ SaveFailure writeThroughTemp(const QString& folder, const QString& target, const
     // file written and flushed, which is then thrown away.
     if (failure == SaveFailure::None && fault.failAt == SaveFault::Step::Rename)
         failure = fault.reason;
-    if (failure == SaveFailure::None && ::rename(temp.constData(), QFile::encodeName(target).constData()) != 0)
+    if (failure == SaveFailure::None &&
+        ::rename(temp.constData(), QFile::encodeName(target).constData()) != 0)
         failure = failureOf(errno);
     if (failure != SaveFailure::None)
         ::unlink(temp.constData());
@@ -212,6 +213,15 @@ SaveFailure writeThroughTemp(const QString& folder, const QString& target, const
 }
 
 } // namespace
+
+SaveFault SaveFault::at(Step step, qint64 bytesBeforeFailure, SaveFailure reason)
+{
+    SaveFault fault;
+    fault.failAt = step;
+    fault.bytesBeforeFailure = bytesBeforeFailure;
+    fault.reason = reason;
+    return fault;
+}
 
 ScopedSaveFault::ScopedSaveFault(SaveFault fault) : m_previous(std::move(activeFault))
 {
@@ -244,7 +254,9 @@ SaveOutcome saveFileWithOutcome(const QString& path, const QByteArray& content)
     const QString folder = targetInfo.absolutePath();
     const QByteArray encodedFolder = QFile::encodeName(folder);
 
-    struct stat folderStat{};
+    struct stat folderStat
+    {
+    };
     if (::stat(encodedFolder.constData(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode))
         return {SaveFailure::FolderMissing};
     std::optional<struct stat> targetStat;
@@ -280,7 +292,9 @@ std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes)
     const QByteArray name = QFile::encodeName(path);
     // Looked at before opening, so that no device is ever opened; opened
     // without waiting, and looked at again, in case the name was swapped.
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (name.isEmpty() || ::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);

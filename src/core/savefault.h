@@ -34,6 +34,9 @@ struct SaveFault
     SaveFailure reason = SaveFailure::DiskFull;
     // Called after each piece is written, with the bytes written so far.
     std::function<void(qint64 written)> afterPiece;
+
+    // A fault at `step` reporting `reason`; a write fails after `bytesBeforeFailure`.
+    static SaveFault at(Step step, qint64 bytesBeforeFailure = 0, SaveFailure reason = SaveFailure::DiskFull);
 };
 
 // Every save made while it lives meets `fault`; the previous one is restored

@@ -45,7 +45,10 @@ QString readDate(FieldReader& reader)
     const QDate date = parseStoredDate(text);
     if (!date.isValid())
         throw FileFormatError("first payment date unreadable");
-    return shortDateText(date);
+    // A two-digit short form cannot tell 2050 from 1950; such a date is kept
+    // in the stored form, which the window reads as well.
+    const QString shown = shortDateText(date);
+    return parseShortDate(shown) == date ? shown : storedDateText(date);
 }
 
 // The date the window shows, as files store it; a text that is no date is

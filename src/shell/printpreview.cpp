@@ -31,7 +31,8 @@ void saveShowingFailure(const PdfSaver& save, const QString& path, const QPrinte
 
 void savePdf(const PdfSaver& save, const QPrinter& printer, QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save as PDF"), QString(), QStringLiteral("PDF document (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("Save as PDF"), QString(),
+                       QStringLiteral("PDF document (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     describeFilesByNameOnly(dialog);
     if (dialog.exec() != QDialog::Accepted)

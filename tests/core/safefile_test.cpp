@@ -1,4 +1,5 @@
 #include "core/safefile.h"
+#include "core/settingsfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,19 +22,6 @@ constexpr char oldBytes[] = "\"Salary\",12,3250.75\r\n\"Rent\",12,900\r\n\x01\xf
 const QByteArray oldContent(oldBytes, sizeof oldBytes - 1);
 const QByteArray newContent("\"Salary\",12,4000\r\n");
 
-void putFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(content), content.size());
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 class SaveFileSafely : public testing::Test
 {
 protected:
@@ -41,7 +29,9 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         m_path = m_folder.filePath(QStringLiteral("Home.BGT"));
-        putFile(m_path, oldContent);
+        QFile file(m_path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(oldContent), oldContent.size());
     }
 
     void TearDown() override
@@ -51,7 +41,11 @@ protected:
         QFile::setPermissions(m_path, readOnly | QFileDevice::WriteOwner);
     }
 
-    QByteArray contentOnDisk() const { return contentOf(m_path); }
+    QByteArray contentOnDisk() const
+    {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
 
     QStringList folderEntries() const
     {
@@ -105,101 +99,77 @@ TEST_F(SaveFileSafely, MissingFolderOrAFolderAsTargetFails)
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Home.BGT")});
 }
 
-// Whatever the user keeps beside the file stays as it was; only what an
-// interrupted save of this very file left goes.
+// Only what an interrupted save of this very file left goes.
 TEST_F(SaveFileSafely, ASuccessfulSaveTouchesNothingBesideItButItsOwnLeftovers)
 {
-    QStringList kept{".Home.BGT.backup", ".Other.BGT.tallyvane-aB3xYz.tmp", "Home.BGT.123456", "Home.BGT.2024Q1",
-                     "Home.BGT.aB3xYz",  "Home.BGT.backup", "Home.BGT.old123", "Home.BGT~"};
-    for (const QString& name : kept + QStringList{".Home.BGT.tallyvane-aB3xYz.tmp"})
-        putFile(m_folder.filePath(name), name.toUtf8());
+    QStringList kept{".Home.BGT.backup", ".Other.BGT.tallyvane-aB3xYz.tmp",
+                     "Home.BGT.123456",  "Home.BGT.2024Q1",
+                     "Home.BGT.aB3xYz",  "Home.BGT.backup",
+                     "Home.BGT.old123",  "Home.BGT~"};
+    for (const QString& name : kept + QStringList{".Home.BGT.tallyvane-aB3xYz.tmp"}) {
+        QFile file(m_folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+    }
     ASSERT_TRUE(QFile::link(m_path, m_folder.filePath(QStringLiteral("Home.BGT.linkto"))));
     ASSERT_TRUE(saveFileSafely(m_path, newContent));
     for (const QString& name : kept)
-        EXPECT_EQ(contentOf(m_folder.filePath(name)), name.toUtf8()) << name.toStdString();
+        EXPECT_EQ(readSmallFile(m_folder.filePath(name)), name.toUtf8()) << name.toStdString();
     EXPECT_TRUE(QFileInfo(m_folder.filePath(QStringLiteral("Home.BGT.linkto"))).isSymLink());
-    kept << "Home.BGT" << "Home.BGT.linkto";
+    kept << "Home.BGT"
+         << "Home.BGT.linkto";
     kept.sort();
     EXPECT_EQ(folderEntries(), kept);
 }
 
-// A name near the file system's limit saves every time: the temporary name
-// is shortened to fit.
+// The temporary name is shortened to fit the file system.
 TEST_F(SaveFileSafely, NamesUpToTheLimitSaveEveryTimeLongerOnesAreRefused)
 {
     const QString longest = m_folder.filePath(QString(251, u'n') + QStringLiteral(".BGT"));
-    for (int save = 0; save < 3; ++save)
-        EXPECT_TRUE(saveFileSafely(longest, newContent)) << save;
+    EXPECT_TRUE(saveFileSafely(longest, newContent) && saveFileSafely(longest, newContent));
     EXPECT_EQ(folderEntries().size(), 2);
     const QString tooLong = m_folder.filePath(QString(252, u'n') + QStringLiteral(".BGT"));
     EXPECT_EQ(saveFileWithOutcome(tooLong, newContent).failure, SaveFailure::NameTooLong);
 }
 
-TEST_F(SaveFileSafely, ALinkToAFileIsSavedThroughAndStaysALink)
+TEST_F(SaveFileSafely, ALinkIsSavedThroughAndStaysALink)
 {
-    QTemporaryDir elsewhere;
-    const QString target = elsewhere.filePath(QStringLiteral("Real.BGT"));
-    putFile(target, oldContent);
-    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     const QString link = m_folder.filePath(QStringLiteral("Link.BGT"));
-    ASSERT_TRUE(QFile::link(target, link) && saveFileSafely(link, newContent));
+    ASSERT_TRUE(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::link(m_path, link) && saveFileSafely(link, newContent));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(contentOf(target), newContent);
-    EXPECT_FALSE(QFile::permissions(target) & QFileDevice::ReadOther);
+    EXPECT_EQ(contentOnDisk(), newContent);
+    EXPECT_FALSE(QFile::permissions(m_path) & QFileDevice::ReadOther);
 }
-
-QString linkTo(const QString& target, const QString& folder)
-{
-    EXPECT_TRUE(QFile::link(target, folder + QStringLiteral("/Link.BGT")));
-    return folder + QStringLiteral("/Link.BGT");
-}
-
-QString makeFifo(const QString& folder)
-{
-    EXPECT_EQ(::mkfifo(QFile::encodeName(folder + QStringLiteral("/Fifo.BGT")).constData(), 0644), 0);
-    return folder + QStringLiteral("/Fifo.BGT");
-}
-
-struct SpecialTarget
-{
-    const char* name;
-    QString (*make)(const QString& folder); // answers the path to save to
-    SaveFailure reason;
-};
-
-class SpecialTargetTest : public SaveFileSafely, public ::testing::WithParamInterface<SpecialTarget>
-{
-};
 
 // Nothing is replaced, and the reader refuses what is no plain file at once.
-TEST_P(SpecialTargetTest, IsRefusedWithItsReasonAndLeftAsItWas)
+TEST_F(SaveFileSafely, SpecialTargetsAreRefusedAndLeftAsTheyWere)
 {
-    const QString path = GetParam().make(m_folder.path());
+    const QString fifo = m_folder.filePath(QStringLiteral("Fifo.BGT"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString links = m_folder.filePath(QStringLiteral("links"));
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("links")) &&
+                QFile::link(fifo, links + "/Fifo.BGT") && QFile::link("/dev/null", links + "/Null.BGT") &&
+                QFile::link(m_path, links + "/Home.BGT"));
+    const std::pair<QString, SaveFailure> refused[] = {
+        {fifo, SaveFailure::NotPlainFile},
+        {links + "/Fifo.BGT", SaveFailure::NotPlainFile},
+        {links + "/Null.BGT", SaveFailure::NotPlainFile},
+        {links, SaveFailure::NotPlainFile},
+        {m_folder.filePath("budget for \"Home.BGT\""), SaveFailure::Other}}; // not split at the quotes
     const QStringList before = folderEntries();
-    const bool plain = QFileInfo(QFileInfo(path).canonicalFilePath()).isFile();
-    EXPECT_EQ(saveFileWithOutcome(path, newContent).failure, GetParam().reason);
-    EXPECT_EQ(QFileInfo(QFileInfo(path).canonicalFilePath()).isFile(), plain);
+    for (const auto& [path, reason] : refused) {
+        EXPECT_EQ(saveFileWithOutcome(path, newContent).failure, reason) << path.toStdString();
+        EXPECT_EQ(readSmallFile(path), std::nullopt) << path.toStdString();
+    }
     EXPECT_EQ(folderEntries(), before);
-    EXPECT_EQ(readSmallFile(path), plain ? std::optional(oldContent) : std::nullopt);
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    SharedValues settings; // the defaults stand, as for a missing file
+    EXPECT_FALSE(readSettingsFile(fifo, settings));
+    // A link into a read-only folder: the folder written to is the link's target's.
+    ASSERT_TRUE(QFile::setPermissions(m_folder.path(), folderReadOnly));
+    EXPECT_EQ(saveFileWithOutcome(links + "/Home.BGT", newContent).failure, SaveFailure::NotPermitted);
+    EXPECT_EQ(contentOnDisk(), oldContent);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, SpecialTargetTest,
-    ::testing::Values(
-        SpecialTarget{"Fifo", makeFifo, SaveFailure::NotPlainFile},
-        SpecialTarget{"LinkToAFifo", [](const QString& in) { return linkTo(makeFifo(in), in); }, SaveFailure::NotPlainFile},
-        SpecialTarget{"LinkToADevice", [](const QString& in) { return linkTo("/dev/null", in); }, SaveFailure::NotPlainFile},
-        SpecialTarget{"Folder", [](const QString& in) { return in; }, SaveFailure::NotPlainFile},
-        SpecialTarget{"LinkIntoAReadOnlyFolder",
-                      [](const QString& in) {
-                          QDir(in).mkdir(QStringLiteral("links"));
-                          QFile::setPermissions(in, folderReadOnly);
-                          return linkTo(in + QStringLiteral("/Home.BGT"), in + QStringLiteral("/links"));
-                      },
-                      SaveFailure::NotPermitted},
-        // Not split at the quotes into a save over "notes".
-        SpecialTarget{"NameWithAQuote", [](const QString& in) { return in + "/budget for \"Home.BGT\""; }, SaveFailure::Other}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveFileSafely, ReadSmallFileHonoursItsLimit)
 {

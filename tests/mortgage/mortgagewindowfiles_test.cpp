@@ -192,7 +192,8 @@ TEST_F(MortgageFilesTest, FailedSaveSaysSoAndKeepsThePreviousFileAndName)
             saveAs(path("Other.UMD"));
         }
         ASSERT_FALSE(services.messageTexts.empty());
-        EXPECT_EQ(services.messageTexts.back(), "Bad Filename. Must be in the form MYFILE.UMD");
+        EXPECT_EQ(services.messageTexts.back(),
+                  "Bad Filename. Must be in the form MYFILE.UMD\nThe disk is full.");
         EXPECT_EQ(values.mortFileName, "Home.UMD");
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), previous);

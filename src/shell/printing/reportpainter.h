@@ -38,6 +38,7 @@ QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaper
 // the reason, when the file could not be written or painting had failed.
 SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf);
 // Writes reportPdf() to `path` through savePdfFile.
-SaveOutcome saveReportPdf(const Report& report, const QString& path, const QPageSize& paper = defaultPaperSize());
+SaveOutcome saveReportPdf(const Report& report, const QString& path,
+                          const QPageSize& paper = defaultPaperSize());
 
 } // namespace tallyvane

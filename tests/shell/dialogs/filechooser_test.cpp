@@ -2,12 +2,11 @@
 
 #include "core/sharedvalues.h"
 
+#include <QAbstractFileIconProvider>
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
-#include <QAbstractFileIconProvider>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QListView>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -111,15 +110,6 @@ TEST_P(RealFileDialogTest, TakesKindFilterAndProposedName)
     EXPECT_EQ(dialog.defaultSuffix(), GetParam().kind == FileDialogKind::Save ? "ULD" : "");
 }
 
-// Qt would read the typed name as the quoted names "b" and ".ULD".
-TEST(ChosenPath, ANameTypedWithDoubleQuotesStandsAsTyped)
-{
-    QFileDialog dialog;
-    configureFileDialog(dialog, {FileDialogKind::Save, "Loan Database (*.uld)", "CAR.ULD"});
-    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(R"(a "b".ULD)");
-    EXPECT_EQ(chosenPath(dialog), dialog.directory().absoluteFilePath(R"(a "b".ULD)"));
-}
-
 INSTANTIATE_TEST_SUITE_P(Kinds, RealFileDialogTest,
                          ::testing::Values(RealDialogCase{"Open", FileDialogKind::Open,
                                                           QFileDialog::AcceptOpen, QFileDialog::ExistingFile},
@@ -146,8 +136,7 @@ QStringList listedNames(QFileDialog& dialog, const QStringList& expected)
     return namesListed(*view);
 }
 
-// Nothing beside a data file is hidden, and a FIFO in the folder (which
-// blocks whoever opens it) is told apart by its name alone.
+// Nothing beside a data file is hidden; a FIFO is told apart by its name.
 TEST(FileChooserListing, ListsEveryFileBesideUnderAllFilesAndNeverOpensOne)
 {
     QTemporaryDir folder;
@@ -167,7 +156,6 @@ TEST(FileChooserListing, ListsEveryFileBesideUnderAllFilesAndNeverOpensOne)
     dialog.setNameFilter(QStringLiteral("All files (*)"));
     EXPECT_EQ(listedNames(dialog, everything), everything);
     const QFileInfo pipe(folder.filePath("Pipe"));
-    EXPECT_FALSE(dialog.iconProvider()->icon(pipe).isNull());
     EXPECT_FALSE(dialog.iconProvider()->type(pipe).isEmpty());
 }
 
