@@ -9,17 +9,25 @@ bool asksForHelp(const QStringList& arguments)
     return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
 }
 
-int refuseCommandLine(std::ostream& err, const std::string& command, const UsageError& error,
-                      const std::string& usage)
+int refuse(std::ostream& err, const QString& what, const QString& reason)
 {
-    err << "tallyvane-calc " << command << ": " << error.what() << "\n" << usage;
+    err << "tallyvane-calc: " << what.toStdString();
+    if (!reason.isEmpty())
+        err << ": " << reason.toStdString();
+    err << "\n";
+    return ExitCalculationFailed;
+}
+
+int refuseCommandLine(std::ostream& err, const UsageError& error, const std::string& usage)
+{
+    refuse(err, QString::fromStdString(error.what()));
+    err << usage;
     return ExitUsage;
 }
 
-int calculationFailed(std::ostream& err, int messageNumber, const QString& detail)
+int calculationFailed(std::ostream& err, int messageNumber, const QString& detail, const QString& reason)
 {
-    err << messageText(messageNumber, detail).toStdString() << "\n";
-    return ExitCalculationFailed;
+    return refuse(err, messageText(messageNumber, detail), reason);
 }
 
 } // namespace tallyvane::cli

@@ -17,13 +17,18 @@ namespace tallyvane::cli {
 // True when --help or -h stands anywhere among the arguments.
 bool asksForHelp(const QStringList& arguments);
 
-// Writes "tallyvane-calc COMMAND: " with the reason, then the command's usage,
-// and answers ExitUsage.
-int refuseCommandLine(std::ostream& err, const std::string& command, const UsageError& error,
-                      const std::string& usage);
+// Every refusal of the calculator reads the same: "tallyvane-calc: " and
+// what was refused, then ": " and the reason when there is one. Answers
+// ExitCalculationFailed, for a calculation or file that failed.
+int refuse(std::ostream& err, const QString& what, const QString& reason = {});
 
-// Writes the text of message `messageNumber` on a line of its own and
-// answers ExitCalculationFailed.
-int calculationFailed(std::ostream& err, int messageNumber, const QString& detail = {});
+// A wrong command line: refuse() with the reason, then the command's usage,
+// and answers ExitUsage.
+int refuseCommandLine(std::ostream& err, const UsageError& error, const std::string& usage);
+
+// refuse() with the text of message `messageNumber` (completed by `detail`
+// where the message takes one) and `reason`.
+int calculationFailed(std::ostream& err, int messageNumber, const QString& detail = {},
+                      const QString& reason = {});
 
 } // namespace tallyvane::cli
