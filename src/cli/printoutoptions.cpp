@@ -106,7 +106,7 @@ int writePrintout(const PrintoutRequest& request, const std::function<Report(con
 bool needsFonts(const QStringList& arguments)
 {
     for (const QString& argument : arguments)
-        for (const QString option : {QStringLiteral("--print"), QStringLiteral("--chart")})
+        for (const QString& option : {QStringLiteral("--print"), QStringLiteral("--chart")})
             if (argument == option || argument.startsWith(option + u'='))
                 return true;
     return false;
