@@ -54,7 +54,8 @@ std::optional<ChartRequest> readChartRequest(const CommandOptions& options)
         return std::nullopt;
     }
     if (!isPdf(*path) && !path->endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        throw UsageError(QStringLiteral("--chart needs a file name ending in .png or .pdf, not \"%1\"").arg(*path));
+        throw UsageError(
+            QStringLiteral("--chart needs a file name ending in .png or .pdf, not \"%1\"").arg(*path));
     return ChartRequest{.path = *path,
                         .kind = kind == QStringLiteral("3d") ? ChartKind::Solid : ChartKind::Flat,
                         .colour = !options.isSet(GreySwitch)};
@@ -72,9 +73,11 @@ int writeChart(const ChartRequest& request, SharedValues& values, std::ostream& 
     if (values.graphPointCount == 0)
         return calculationFailed(err, Message::NoDataToGraph);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
-        return refuse(err, QStringLiteral("a chart needs the fonts of a GUI application, and none was started"));
+        return refuse(err,
+                      QStringLiteral("a chart needs the fonts of a GUI application, and none was started"));
     const GraphSeries series = loadGraphSeries(values);
-    const ImagePrintout printout = chartPicturePrintout(request.kind, series, values.currencySymbol, request.colour);
+    const ImagePrintout printout =
+        chartPicturePrintout(request.kind, series, values.currencySymbol, request.colour);
     const bool saved = isPdf(request.path) ? saveImagePrintoutPdf(printout, request.path, defaultPaperSize())
                                            : saveFileSafely(request.path, pngBytes(printout.image));
     if (!saved)

@@ -97,7 +97,8 @@ int writePrintout(const PrintoutRequest& request, const std::function<Report(con
     if (!request.pdfPath)
         return ExitSuccess;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
-        return refuse(err, QStringLiteral("a PDF needs the fonts of a GUI application, and none was started"));
+        return refuse(err,
+                      QStringLiteral("a PDF needs the fonts of a GUI application, and none was started"));
     if (!saveReportPdf(report, *request.pdfPath))
         return refuse(err, QStringLiteral("cannot write ") + *request.pdfPath);
     return ExitSuccess;

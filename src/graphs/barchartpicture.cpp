@@ -131,8 +131,11 @@ QFont BarChartPicture::pointLabelFont(const QRectF& area) const
 
 PointLabelRow BarChartPicture::labelRow(const Layout& layout) const
 {
-    PointLabelRow row{.texts = {}, .middles = {}, .top = layout.front.bottom() + LabelGap / 2,
-                      .turned = layout.labels.turned, .font = labelFont(layout.labels)};
+    PointLabelRow row{.texts = {},
+                      .middles = {},
+                      .top = layout.front.bottom() + LabelGap / 2,
+                      .turned = layout.labels.turned,
+                      .font = labelFont(layout.labels)};
     for (std::size_t index = 0; index < m_series.points.size(); ++index) {
         row.texts.push_back(pointLabel(m_series.points[index]));
         row.middles.push_back(layout.front.left() + (static_cast<double>(index) + 0.5) * layout.slot);

@@ -42,7 +42,8 @@ struct PointLabelRow
 class BarChartPicture
 {
 public:
-    BarChartPicture(ChartKind kind, const GraphSeries& series, const QString& currencySymbol, const QFont& font);
+    BarChartPicture(ChartKind kind, const GraphSeries& series, const QString& currencySymbol,
+                    const QFont& font);
 
     struct Bar
     {

@@ -5,9 +5,9 @@
 #include "shell/plannerwidgets.h"
 
 #include <QBarCategoryAxis>
-#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QHelpEvent>
 
@@ -108,11 +108,11 @@ void FlatBarChart::fitYearLabels()
     for (const GraphPoint& point : m_series.points)
         widest = std::max(widest, metrics.horizontalAdvance(pointLabel(point)));
     m_labelFit = fitPointLabels(slot, widest, metrics.height());
-    QFont labels = font();
-    labels.setPointSizeF(font().pointSizeF() * m_labelFit.scale);
+    m_labelFont = font();
+    m_labelFont.setPointSizeF(font().pointSizeF() * m_labelFit.scale);
     const int angle = m_labelFit.turned ? -90 : 0;
-    if (m_years->labelsFont() != labels)
-        m_years->setLabelsFont(labels);
+    if (m_years->labelsFont() != m_labelFont)
+        m_years->setLabelsFont(m_labelFont);
     if (m_years->labelsAngle() != angle)
         m_years->setLabelsAngle(angle);
 }
@@ -121,9 +121,11 @@ void FlatBarChart::fitYearLabels()
 PointLabelRow FlatBarChart::yearLabelRow() const
 {
     constexpr double LabelGap = 4.0;
-    PointLabelRow row{.texts = {}, .middles = {}, .top = chart()->plotArea().bottom() + LabelGap,
-                      .turned = m_labelFit.turned, .font = font()};
-    row.font.setPointSizeF(font().pointSizeF() * m_labelFit.scale);
+    PointLabelRow row{.texts = {},
+                      .middles = {},
+                      .top = chart()->plotArea().bottom() + LabelGap,
+                      .turned = m_labelFit.turned,
+                      .font = m_labelFont};
     if (!m_bars)
         return row;
     for (std::size_t index = 0; index < m_series.points.size(); ++index) {

@@ -43,6 +43,7 @@ private:
     QBarSeries* m_bars = nullptr;
     QBarCategoryAxis* m_years = nullptr;
     PointLabelFit m_labelFit;
+    QFont m_labelFont; // the chart's type at the fit's scale
 };
 
 } // namespace tallyvane

@@ -603,10 +603,11 @@ void MortgageCalc::takeModeOf(LoanKind kind)
     values().loanKind = static_cast<std::int16_t>(kind);
     changeIdentity({.frameTitle = m_mode->frameCaption, .helpContext = m_mode->helpContext});
     setWindowTitle(m_mode->windowCaption);
-    const std::pair<const char*, const QString&> captions[] = {
-        {"Label1", m_mode->principalCaption},  {"Label2", m_mode->rateCaption},
-        {"Label3", m_mode->termCaption},       {"Label8", m_mode->totalPaidCaption},
-        {"Label11", m_mode->timeToFinalCaption}};
+    const std::pair<const char*, const QString&> captions[] = {{"Label1", m_mode->principalCaption},
+                                                               {"Label2", m_mode->rateCaption},
+                                                               {"Label3", m_mode->termCaption},
+                                                               {"Label8", m_mode->totalPaidCaption},
+                                                               {"Label11", m_mode->timeToFinalCaption}};
     for (const auto& [name, text] : captions)
         findChild<QLabel*>(QString::fromLatin1(name))->setText(text);
     const QSignalBlocker quiet(m_term);

@@ -205,7 +205,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"UnknownPaymentKind", {"mortgage", "--payment", "fortnightly"}, 2, "--payment takes"},
         CommandCase{"FractionalTerm", {"loan", "--term", "2.5"}, 2, "--term needs a whole number"},
         CommandCase{"ImpossibleDate", {"mortgage", "--first-date", "2024-02-30"}, 2, "--first-date"},
-        CommandCase{"IncreaseAbove100", {"mortgage", "--increase", "150"}, 1, "tallyvane-calc: 100% limit.\n"},
+        CommandCase{
+            "IncreaseAbove100", {"mortgage", "--increase", "150"}, 1, "tallyvane-calc: 100% limit.\n"},
         CommandCase{"NegativePrincipal", {"mortgage", "--principal", "-100"}, 1, "Wrong or missing entry"},
         CommandCase{"PrincipalBeyondMoney",
                     {"loan", "--principal", "99999999999999999999"},

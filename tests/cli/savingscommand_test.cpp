@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"NegativeRate", {"--rate", "-3"}, 1, {}, "tallyvane-calc: Wrong or missing entry"},
         CommandCase{"NegativeLumpSum", {"--lump", "-5"}, 1, {}, "tallyvane-calc: Wrong or missing entry"},
         CommandCase{"InflationOfAHundredPercent", {"--inflation", "100"}, 1, {}, "Wrong or missing entry"},
-        CommandCase{"MoreThanFortyYears", {"--years", "41"}, 1, {}, "tallyvane-calc: Wrong entry, 40 Years limit."},
+        CommandCase{
+            "MoreThanFortyYears", {"--years", "41"}, 1, {}, "tallyvane-calc: Wrong entry, 40 Years limit."},
         CommandCase{"FractionOfAYear", {"--years", "2.5"}, 2, {}, "--years takes a whole number"},
         CommandCase{"StrayWord", {"savings.txt"}, 2, {}, "unexpected argument"},
         CommandCase{"ReportFormatWritesThePrintout",

@@ -61,7 +61,8 @@ TEST_P(PointLabelFitTest, TakesTheLargestFormThatFits)
 }
 
 INSTANTIATE_TEST_SUITE_P(ChartTexts, PointLabelFitTest,
-                         ::testing::Values(FitCase{"Wide", 40, {1.0, false}}, FitCase{"Smaller", 19, {0.85, false}},
+                         ::testing::Values(FitCase{"Wide", 40, {1.0, false}},
+                                           FitCase{"Smaller", 19, {0.85, false}},
                                            FitCase{"Turned", 16, {1.0, true}},
                                            FitCase{"TurnedSmaller", 13, {0.85, true}},
                                            FitCase{"TurnedSmallest", 4, {0.7, true}}),

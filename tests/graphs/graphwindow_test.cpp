@@ -256,7 +256,8 @@ TEST(ChartAxes, NegativeValuesReadAlikeFlatAndSolid)
     flat.showSeries(series, QStringLiteral("$"));
     auto* money = qobject_cast<QCategoryAxis*>(flat.chart()->axes(Qt::Vertical).front());
     ASSERT_NE(money, nullptr);
-    EXPECT_TRUE(money->categoriesLabels().contains("-$400")) << money->categoriesLabels().join(' ').toStdString();
+    EXPECT_TRUE(money->categoriesLabels().contains("-$400"))
+        << money->categoriesLabels().join(' ').toStdString();
     EXPECT_EQ(axisLabel(-400, "$"), "-$400"); // what the solid chart writes
 }
 

@@ -125,9 +125,8 @@ TEST_F(MortgageFilesTest, UnreadableFilesLeaveTheWindowAsItWas)
     click("MCalc");
     values.mortFileName = QStringLiteral("Home.UMD");
     const QStringList before = shownResults();
-    for (const QByteArray& broken :
-         {good.left(good.size() / 2), QByteArray(good).replace("150000", "lots"),
-          QByteArray(good).replace(",2000", ",-500")}) {
+    for (const QByteArray& broken : {good.left(good.size() / 2), QByteArray(good).replace("150000", "lots"),
+                                     QByteArray(good).replace(",2000", ",-500")}) {
         QFile file(path("broken.UMD"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(broken);
