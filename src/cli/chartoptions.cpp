@@ -78,10 +78,11 @@ int writeChart(const ChartRequest& request, SharedValues& values, std::ostream& 
     const GraphSeries series = loadGraphSeries(values);
     const ImagePrintout printout =
         chartPicturePrintout(request.kind, series, values.currencySymbol, request.colour);
-    const bool saved = isPdf(request.path) ? saveImagePrintoutPdf(printout, request.path, defaultPaperSize())
-                                           : saveFileSafely(request.path, pngBytes(printout.image));
+    const SaveOutcome saved = isPdf(request.path)
+                                  ? saveImagePrintoutPdf(printout, request.path, defaultPaperSize())
+                                  : saveFileWithOutcome(request.path, pngBytes(printout.image));
     if (!saved)
-        return refuse(err, QStringLiteral("cannot write ") + request.path);
+        return cannotWrite(err, request.path, saved.failure);
     return ExitSuccess;
 }
 

@@ -27,7 +27,18 @@ int refuseCommandLine(std::ostream& err, const UsageError& error, const std::str
 
 int calculationFailed(std::ostream& err, int messageNumber, const QString& detail, const QString& reason)
 {
-    return refuse(err, messageText(messageNumber, detail), reason);
+    // A save message carries the system's reason on a line of its own; here
+    // it follows the message on the same line, as every reason does.
+    const QString text = messageText(messageNumber, detail);
+    const qsizetype newline = text.indexOf(u'\n');
+    if (newline >= 0 && reason.isEmpty())
+        return refuse(err, text.left(newline), text.mid(newline + 1));
+    return refuse(err, text, reason);
+}
+
+int cannotWrite(std::ostream& err, const QString& path, SaveFailure failure)
+{
+    return refuse(err, QStringLiteral("cannot write ") + path, saveFailureText(failure));
 }
 
 } // namespace tallyvane::cli

@@ -5,6 +5,7 @@
 // planners' numbered messages.
 
 #include "cli/commandoptions.h"
+#include "core/savefailure.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,5 +31,9 @@ int refuseCommandLine(std::ostream& err, const UsageError& error, const std::str
 // where the message takes one) and `reason`.
 int calculationFailed(std::ostream& err, int messageNumber, const QString& detail = {},
                       const QString& reason = {});
+
+// refuse() for a file the calculator could not write, with why the system
+// said it failed as the reason.
+int cannotWrite(std::ostream& err, const QString& path, SaveFailure failure);
 
 } // namespace tallyvane::cli

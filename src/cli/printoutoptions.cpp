@@ -99,8 +99,8 @@ int writePrintout(const PrintoutRequest& request, const std::function<Report(con
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
         return refuse(err,
                       QStringLiteral("a PDF needs the fonts of a GUI application, and none was started"));
-    if (!saveReportPdf(report, *request.pdfPath))
-        return refuse(err, QStringLiteral("cannot write ") + *request.pdfPath);
+    if (const SaveOutcome saved = saveReportPdf(report, *request.pdfPath); !saved)
+        return cannotWrite(err, *request.pdfPath, saved.failure);
     return ExitSuccess;
 }
 
