@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"SaveIntoMissingFolder",
                     {"loan", "--save", "/nonexistent/folder/Car.ULD"},
                     1,
-                    "Bad Filename. Must be in the form MYFILE.ULD\n"},
+                    "tallyvane-calc: Bad Filename. Must be in the form MYFILE.ULD: The folder no longer exists.\n"},
         CommandCase{"FontOutOfRange", {"mortgage", "--font", "4"}, 2, "--font takes"},
         CommandCase{"PrintWithoutFile", {"mortgage", "--print="}, 2, "--print needs a file name"},
         CommandCase{"PdfWithoutGuiApplication", {"mortgage", "--print", "m.pdf"}, 1, "GUI application"}),
