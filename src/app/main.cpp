@@ -37,6 +37,17 @@ const char* answerBeforeStarting(int argc, char** argv)
     return nullptr;
 }
 
+// An option of ours that is not known, said so before any window exists,
+// rather than taken for a file that then is "not found". Qt's own
+// single-dash options (-platform, -style) pass.
+const char* unknownOption(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--", 2) == 0)
+            return argv[i];
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -44,6 +55,10 @@ int main(int argc, char** argv)
     if (const char* answer = answerBeforeStarting(argc, argv)) {
         std::fputs(answer, stdout);
         return 0;
+    }
+    if (const char* option = unknownOption(argc, argv)) {
+        std::fprintf(stderr, "tallyvane: unknown option %s\nTry 'tallyvane --help'.\n", option);
+        return 2;
     }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tallyvane"));

@@ -7,7 +7,8 @@
 
 namespace tallyvane {
 
-// An annual figure converted to `period`, as shown and printed.
+// An annual figure converted to `period` and rounded to the cent, as shown
+// and printed.
 double periodFigure(Money annualValue, const DisplayPeriod& period);
 
 // The figure in the budget's format "###,,###.00" (0.5 shows as ".50"),

@@ -693,7 +693,32 @@ void Budget::print()
     });
 }
 
-// The lists change only by choosing from them: typed keys beep, and a wheel
+namespace {
+
+// Only the drop-down changes the sort order and the period: the keys that
+// open it (Alt+Down, F4) and those that move the focus on pass, every other
+// key (arrows and Page keys included, which would choose at once) beeps.
+bool refusesListKey(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_F4:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return false;
+    case Qt::Key_Down:
+        return !(key.modifiers() & Qt::AltModifier);
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+// The lists change only by choosing from them: other keys beep, and a wheel
 // turned over them does nothing.
 bool Budget::eventFilter(QObject* watched, QEvent* event)
 {
@@ -705,14 +730,12 @@ bool Budget::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusOut:
             services().clearClipboard();
             break;
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (entryKeyCode(key) >= 0 || key->key() == Qt::Key_Space) {
+        case QEvent::KeyPress:
+            if (refusesListKey(*static_cast<QKeyEvent*>(event))) {
                 services().beep();
                 return true;
             }
             break;
-        }
         default:
             break;
         }

@@ -55,7 +55,7 @@ int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostre
         order = static_cast<SortOrder>(sortNames.indexOf(sortName) + 1);
         output = readCommandOutput(options);
     } catch (const UsageError& error) {
-        return refuseCommandLine(err, "budget", error, usage());
+        return refuseCommandLine(err, error, usage());
     }
 
     BudgetList incomeList;

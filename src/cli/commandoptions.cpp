@@ -1,10 +1,15 @@
 #include "cli/commandoptions.h"
 
+#include "core/arithmeticfault.h"
+#include "core/messages.h"
+#include "core/plannererror.h"
+
 namespace tallyvane::cli {
 
 UsageError::UsageError(const QString& what) : std::runtime_error(what.toStdString()) {}
 
-CommandOptions::CommandOptions(const QStringList& arguments, const QStringList& knownOptions)
+CommandOptions::CommandOptions(const QStringList& arguments, const QStringList& knownOptions,
+                               const QStringList& switches)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -17,6 +22,12 @@ CommandOptions::CommandOptions(const QStringList& arguments, const QStringList& 
         QString value = equals >= 0 ? name.mid(equals + 1) : QString();
         if (equals >= 0)
             name.truncate(equals);
+        if (switches.contains(name)) {
+            if (equals >= 0)
+                throw UsageError(QStringLiteral("option --%1 takes no value").arg(name));
+            m_switches << name;
+            continue;
+        }
         if (!knownOptions.contains(name))
             throw UsageError(QStringLiteral("unknown option --%1").arg(name));
         if (equals < 0) {
@@ -75,8 +86,9 @@ QString CommandOptions::number(const QString& name, const QString& fallback) con
     bool valid = false;
     try {
         valid = Money::fromDecimalText(given.toStdString()).has_value();
-    } catch (const std::exception&) {
-        valid = false;
+    } catch (const ArithmeticFault&) {
+        // A plain number, but one beyond money: the planner's refusal.
+        throw PlannerError(Message::WrongOrMissingEntry);
     }
     if (!valid)
         throw UsageError(QStringLiteral("--%1 needs a plain number, not \"%2\"").arg(name, given));

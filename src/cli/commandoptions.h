@@ -1,7 +1,8 @@
 #pragma once
 
 // Options of the calculator commands: "--name value" or "--name=value",
-// repeatable where a command says so, and bare words such as a file name.
+// repeatable where a command says so, switches that take no value
+// ("--grey"), and bare words such as a file name.
 
 #include "core/money.h"
 
@@ -25,11 +26,14 @@ public:
 class CommandOptions
 {
 public:
-    // Throws UsageError for an option not in `knownOptions` or missing its value.
-    CommandOptions(const QStringList& arguments, const QStringList& knownOptions);
+    // Throws UsageError for an option not in `knownOptions` or `switches`,
+    // for an option missing its value, or a switch given one.
+    CommandOptions(const QStringList& arguments, const QStringList& knownOptions,
+                   const QStringList& switches = {});
 
     std::optional<QString> value(const QString& name) const; // the last one given
     QStringList values(const QString& name) const;
+    bool isSet(const QString& switchName) const { return m_switches.contains(switchName); }
     const QStringList& words() const { return m_words; }
     // The one bare word a command takes, such as its file: `what` names it in
     // the UsageError for none or several.
@@ -37,7 +41,8 @@ public:
     // Throws UsageError naming the first bare word, for commands that take none.
     void expectNoWords() const;
 
-    // Typed readings; a value that does not read throws UsageError.
+    // Typed readings; a value that does not read throws UsageError, a number
+    // beyond money the planners' PlannerError (message 3).
     QString choice(const QString& name, const QStringList& allowed, const QString& fallback) const;
     QString number(const QString& name, const QString& fallback) const;
     Money amount(const QString& name, const QString& fallback) const;
@@ -45,6 +50,7 @@ public:
 private:
     QList<std::pair<QString, QString>> m_options;
     QStringList m_words;
+    QStringList m_switches;
 };
 
 enum class OutputFormat

@@ -18,17 +18,22 @@ namespace tallyvane::cli {
 // True when --help or -h stands anywhere among the arguments.
 bool asksForHelp(const QStringList& arguments);
 
-// Writes "tallyvane-calc COMMAND: " with the reason, then the command's usage,
+// Every refusal of the calculator reads the same: "tallyvane-calc: " and
+// what was refused, then ": " and the reason when there is one. Answers
+// ExitCalculationFailed, for a calculation or file that failed.
+int refuse(std::ostream& err, const QString& what, const QString& reason = {});
+
+// A wrong command line: refuse() with the reason, then the command's usage,
 // and answers ExitUsage.
-int refuseCommandLine(std::ostream& err, const std::string& command, const UsageError& error,
-                      const std::string& usage);
+int refuseCommandLine(std::ostream& err, const UsageError& error, const std::string& usage);
 
-// Writes the text of message `messageNumber` on a line of its own and
-// answers ExitCalculationFailed.
-int calculationFailed(std::ostream& err, int messageNumber, const QString& detail = {});
+// refuse() with the text of message `messageNumber` (completed by `detail`
+// where the message takes one) and `reason`.
+int calculationFailed(std::ostream& err, int messageNumber, const QString& detail = {},
+                      const QString& reason = {});
 
-// Writes why a save failed, when the system said, on a line of its own; for
-// after the message that the file could not be written.
-void writeSaveFailure(std::ostream& err, SaveFailure failure);
+// refuse() for a file the calculator could not write, with why the system
+// said it failed as the reason.
+int cannotWrite(std::ostream& err, const QString& path, SaveFailure failure);
 
 } // namespace tallyvane::cli

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tallyvane::cli {
 
@@ -116,6 +117,15 @@ void JsonWriter::number(double value)
     }
     beforeValue();
     m_text += plainNumberText(value).toStdString();
+}
+
+void JsonWriter::rate(double value)
+{
+    // Twelve significant digits hold every digit a rate's inputs carry and
+    // none of the noise of working it out in binary.
+    char rounded[32];
+    std::snprintf(rounded, sizeof rounded, "%.12g", value);
+    number(std::strtod(rounded, nullptr));
 }
 
 void JsonWriter::integer(long long value)

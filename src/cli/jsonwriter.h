@@ -23,6 +23,9 @@ public:
     void string(const QString& value);
     void money(Money value);
     void number(double value); // full precision, shortest form; null when not finite
+    // A rate worked out in doubles, as the engine holds it: 0.0084375, not
+    // 0.008437500000000098.
+    void rate(double value);
     void integer(long long value);
     void boolean(bool value);
     void null();

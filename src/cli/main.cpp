@@ -21,11 +21,11 @@ QStringList commandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    // Fonts for a PDF need a GUI application, which is slow to start; the
-    // calculations alone do with a core application.
+    // Fonts for a PDF or a chart need a GUI application, which is slow to
+    // start; the calculations alone do with a core application.
     std::unique_ptr<QCoreApplication> app;
-    if (tallyvane::cli::asksForPdf(commandLine(argc, argv))) {
-        tallyvane::cli::allowPrintingWithoutDisplay();
+    if (tallyvane::cli::needsFonts(commandLine(argc, argv))) {
+        tallyvane::cli::paintWithoutDisplay();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -1,4 +1,5 @@
 #include "cli/calccommands.h"
+#include "cli/chartoptions.h"
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
 #include "cli/mortgagereport.h"
@@ -7,6 +8,7 @@
 #include "core/fieldreader.h"
 #include "core/messages.h"
 #include "mortgage/amortizationengine.h"
+#include "mortgage/amortizationhandover.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgageprintout.h"
 
@@ -66,7 +68,7 @@ std::string usage(LoanKind kind)
            "  --extra YEAR=AMOUNT             additional payment at the start of a year;\n"
            "                                  repeatable; an amount of 0 removes one\n"
            "  --save FILE                     save these inputs to FILE, then show the table\n" +
-           printoutUsage();
+           printoutUsage() + chartUsage();
 }
 
 // The term as typed: whole years for a mortgage, whole months for a loan.
@@ -93,10 +95,12 @@ Money termYears(int term, LoanKind kind)
 
 float readIncrease(const CommandOptions& options)
 {
+    // Refused as the payments dialog refuses them: no minus sign, at most 100 %.
     const Money percent = options.amount(QStringLiteral("increase"), QStringLiteral("0"));
-    if (percent < Money() || percent > Money::fromWhole(MaxIncreasePercent))
-        throw UsageError(
-            QStringLiteral("--increase takes a percentage from 0 to %1").arg(MaxIncreasePercent));
+    if (percent < Money())
+        throw PlannerError(Message::WrongOrMissingEntry);
+    if (percent > Money::fromWhole(MaxIncreasePercent))
+        throw PlannerError(Message::HundredPercentLimit);
     return static_cast<float>(percent.toDouble() / 100.0);
 }
 
@@ -122,11 +126,12 @@ void applyExtras(const CommandOptions& options, MortgageWindowState& choices, Mo
         } catch (const std::exception&) {
             amount.reset();
         }
-        if (equals < 0 || !validYear || year < 1 || year > AdditionalPaymentTable::LastYear || !amount ||
-            *amount < Money())
+        if (equals < 0 || !validYear || year < 1 || year > AdditionalPaymentTable::LastYear || !amount)
             throw UsageError(QStringLiteral("--extra takes YEAR=AMOUNT with a year from 1 to %1, not \"%2\"")
                                  .arg(AdditionalPaymentTable::LastYear)
                                  .arg(extra));
+        if (*amount < Money())
+            throw PlannerError(Message::WrongOrMissingEntry);
         choices.additionalPayments.setAmount(year, *amount);
         yearRows = std::max(yearRows, year);
     }
@@ -225,9 +230,11 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         return ExitSuccess;
     }
     try {
-        const CommandOptions options(arguments, withPrintoutOptions(KnownOptions));
+        const CommandOptions options(arguments, withChartOptions(withPrintoutOptions(KnownOptions)),
+                                     chartSwitches());
         options.expectNoWords();
         const CommandOutput output = readCommandOutput(options);
+        const std::optional<ChartRequest> chart = readChartRequest(options);
         const Request request = readRequest(options, kind);
         AmortizationInput input = amortizationInput(request.plan);
         if (request.firstDate)
@@ -236,6 +243,13 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         // Only inputs that calculate are saved, as the window saves only after a result.
         if (const std::optional<QString> savePath = options.value(QStringLiteral("save")))
             writeMortgageFile(*savePath, request.plan);
+        if (chart) {
+            SharedValues values = programSettings();
+            handOverResults(input, result, values);
+            values.graphSource = static_cast<std::int16_t>(GraphSource::Mortgage);
+            if (const int status = writeChart(*chart, values, err); status != ExitSuccess)
+                return status;
+        }
         if (output.printout) {
             const auto build = [&](const PrintoutSettings& settings) {
                 return mortgagePrintout(input, result, settings);
@@ -247,7 +261,7 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
             writerFor(*output.format, writeMortgageText, writeMortgageCsv,
                       writeMortgageJson)(MortgageReport{input, result}, out);
     } catch (const UsageError& error) {
-        return refuseCommandLine(err, commandName(kind), error, usage(kind));
+        return refuseCommandLine(err, error, usage(kind));
     } catch (const FileFormatError&) {
         return calculationFailed(err, Message::FileNotFound);
     } catch (const PlannerError& error) {

@@ -129,7 +129,7 @@ void writeSummaryJson(const MortgageReport& report, JsonWriter& json)
     json.key(QStringLiteral("daysShown"));
     json.string(summary.daysShown);
     json.key(QStringLiteral("periodicRate"));
-    json.number(summary.periodicRate);
+    json.rate(summary.periodicRate);
     json.key(QStringLiteral("payment"));
     json.money(Money::fromDouble(summary.payment));
     json.key(QStringLiteral("increaseAmount"));

@@ -50,7 +50,7 @@ int runNetWorthCommand(const QStringList& arguments, std::ostream& out, std::ost
         if (output.format)
             writeNetWorthReport(sheet, *output.format, out);
     } catch (const UsageError& error) {
-        return refuseCommandLine(err, "networth", error, usage());
+        return refuseCommandLine(err, error, usage());
     } catch (const PlannerError& error) {
         return calculationFailed(err, error.messageNumber());
     }

@@ -19,17 +19,6 @@ const QString FontOption = QStringLiteral("font");
 const QString FormatOption = QStringLiteral("format");
 const QString ReportFormat = QStringLiteral("report");
 
-// The settings the planner window would print with: the user's, else those
-// beside the program, or the defaults without either.
-SharedValues programSettings()
-{
-    SharedValues values;
-    values.currencySymbol = QStringLiteral("$");
-    if (QCoreApplication::instance() != nullptr)
-        readSettings(QCoreApplication::applicationDirPath(), values);
-    return values;
-}
-
 std::optional<std::int16_t> readFontChoice(const CommandOptions& options)
 {
     const QStringList fonts{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
@@ -40,6 +29,15 @@ std::optional<std::int16_t> readFontChoice(const CommandOptions& options)
 }
 
 } // namespace
+
+SharedValues programSettings()
+{
+    SharedValues values;
+    values.currencySymbol = QStringLiteral("$");
+    if (QCoreApplication::instance() != nullptr)
+        readSettings(QCoreApplication::applicationDirPath(), values);
+    return values;
+}
 
 QStringList withPrintoutOptions(QStringList knownOptions)
 {
@@ -67,7 +65,10 @@ CommandOutput readCommandOutput(const CommandOptions& options)
         settings.fontChoice = fontChoice.value_or(settings.fontChoice);
         output.printout = PrintoutRequest{settings, pdfPath, asText};
     }
-    if (!asText && (!pdfPath || options.value(FormatOption)))
+    // A command that writes a file (a PDF or a chart) writes nothing else
+    // unless --format asks for it as well.
+    const bool writesAFile = pdfPath || options.value(QStringLiteral("chart"));
+    if (!asText && (!writesAFile || options.value(FormatOption)))
         output.format = outputFormat(options);
     return output;
 }
@@ -89,37 +90,34 @@ int writePrintout(const PrintoutRequest& request, const std::function<Report(con
     try {
         report = build(request.settings);
     } catch (const PlannerError& refusal) {
-        err << refusal.what() << "\n";
-        return ExitCalculationFailed;
+        return calculationFailed(err, refusal.messageNumber(), refusal.detail());
     }
     if (request.asText)
         out << reportPlainText(report).toStdString();
     if (!request.pdfPath)
         return ExitSuccess;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        err << "tallyvane-calc: a PDF needs the fonts of a GUI application, and none was started\n";
-        return ExitCalculationFailed;
-    }
-    if (const SaveOutcome saved = saveReportPdf(report, *request.pdfPath); !saved) {
-        err << "tallyvane-calc: cannot write " << request.pdfPath->toStdString() << "\n";
-        writeSaveFailure(err, saved.failure);
-        return ExitCalculationFailed;
-    }
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return refuse(err,
+                      QStringLiteral("a PDF needs the fonts of a GUI application, and none was started"));
+    if (const SaveOutcome saved = saveReportPdf(report, *request.pdfPath); !saved)
+        return cannotWrite(err, *request.pdfPath, saved.failure);
     return ExitSuccess;
 }
 
-bool asksForPdf(const QStringList& arguments)
+bool needsFonts(const QStringList& arguments)
 {
     for (const QString& argument : arguments)
-        if (argument == QStringLiteral("--print") || argument.startsWith(QStringLiteral("--print=")))
-            return true;
+        for (const QString& option : {QStringLiteral("--print"), QStringLiteral("--chart")})
+            if (argument == option || argument.startsWith(option + u'='))
+                return true;
     return false;
 }
 
-void allowPrintingWithoutDisplay()
+void paintWithoutDisplay()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    // A display named but not there must not stop a calculator that never
+    // shows anything; a platform chosen on purpose is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 

@@ -9,11 +9,12 @@
 //   --font 0|1|2|3     the printer font (the settings' choice beside the
 //                      program, as the planner window reads it)
 //   --format report    the printout as plain text on standard output
-// With --print alone nothing else is written to standard output.
+// With --print (or --chart) alone nothing else is written to standard output.
 
 #include "cli/commandoptions.h"
 #include "core/report/printout.h"
 #include "core/report/report.h"
+#include "core/sharedvalues.h"
 
 #include <QStringList>
 
@@ -36,6 +37,10 @@ struct CommandOutput
     std::optional<PrintoutRequest> printout; // when --print or --format report asks for it
 };
 
+// The settings the planner window would print with: the user's, else those
+// beside the program, or the defaults without either.
+SharedValues programSettings();
+
 QStringList withPrintoutOptions(QStringList knownOptions);
 CommandOutput readCommandOutput(const CommandOptions& options);
 // The usage lines of the printout options, --format included.
@@ -46,12 +51,12 @@ const char* printoutUsage();
 int writePrintout(const PrintoutRequest& request, const std::function<Report(const PrintoutSettings&)>& build,
                   std::ostream& out, std::ostream& err);
 
-// Whether the command line asks for a PDF, which needs a GUI application
-// for its fonts; the calculator creates one only then, so that it starts
-// fast otherwise. Call before any application object exists.
-bool asksForPdf(const QStringList& arguments);
-// Lets a GUI application start without a display: the offscreen platform,
-// unless a platform was chosen or a display is there.
-void allowPrintingWithoutDisplay();
+// Whether the command line asks for a PDF or a chart, which need a GUI
+// application for their fonts; the calculator creates one only then, so that
+// it starts fast otherwise. Call before any application object exists.
+bool needsFonts(const QStringList& arguments);
+// The calculator never shows a window: its GUI application runs on the
+// offscreen platform unless QT_QPA_PLATFORM chooses another.
+void paintWithoutDisplay();
 
 } // namespace tallyvane::cli

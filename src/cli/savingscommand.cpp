@@ -1,8 +1,10 @@
 #include "cli/calccommands.h"
+#include "cli/chartoptions.h"
 #include "cli/commandoptions.h"
 #include "cli/commandoutcome.h"
 #include "cli/printoutoptions.h"
 #include "cli/savingsreport.h"
+#include "core/messages.h"
 #include "core/plannererror.h"
 #include "savings/growthengine.h"
 #include "savings/savingsprintout.h"
@@ -30,24 +32,30 @@ const std::string Usage =
     "  --frequency annually|quarterly|monthly  contributions and compounding (annually)\n"
     "  --rate PERCENT                          annual interest/growth rate (20)\n"
     "  --increase PERCENT                      yearly increase of the contribution (0)\n"
-    "  --inflation PERCENT                     annual inflation rate, may be negative (0)\n"
+    "  --inflation PERCENT                     annual inflation rate below 100, may be\n"
+    "                                          negative (0)\n"
     "  --years N                               whole years from 0 to 40 (25)\n" +
-    printoutUsage();
+    printoutUsage() + chartUsage();
 
-// The window refuses the minus key in these boxes.
+// The window refuses the minus key in these boxes; a negative figure is
+// refused as the planner refuses a wrong entry.
 Money readUnsigned(const CommandOptions& options, const QString& name, const QString& fallback)
 {
     const Money value = options.amount(name, fallback);
     if (value < Money())
-        throw UsageError(QStringLiteral("--%1 cannot be negative").arg(name));
+        throw PlannerError(Message::WrongOrMissingEntry);
     return value;
 }
 
+// Years that are no whole number are a wrong command line; more than 40 is
+// the window's own refusal.
 Money readYears(const CommandOptions& options)
 {
     const Money years = options.amount(QStringLiteral("years"), QStringLiteral("25"));
-    if (years.raw() % Money::Scale != 0 || years < Money() || years > Money::fromWhole(MaxSavingsYears))
+    if (years.raw() % Money::Scale != 0 || years < Money())
         throw UsageError(QStringLiteral("--years takes a whole number from 0 to %1").arg(MaxSavingsYears));
+    if (years > Money::fromWhole(MaxSavingsYears))
+        throw PlannerError(Message::FortyYearsLimit);
     return years;
 }
 
@@ -76,10 +84,19 @@ int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostr
         return ExitSuccess;
     }
     try {
-        const CommandOptions options(arguments, withPrintoutOptions(KnownOptions));
+        const CommandOptions options(arguments, withChartOptions(withPrintoutOptions(KnownOptions)),
+                                     chartSwitches());
         const CommandOutput output = readCommandOutput(options);
+        const std::optional<ChartRequest> chart = readChartRequest(options);
         const SavingsInputs inputs = readInputs(options);
         const SavingsResult result = GrowthEngine().calculate(inputs);
+        if (chart) {
+            SharedValues values = programSettings();
+            result.handOver(values);
+            values.graphSource = static_cast<std::int16_t>(GraphSource::Savings);
+            if (const int status = writeChart(*chart, values, err); status != ExitSuccess)
+                return status;
+        }
         if (output.printout) {
             const auto build = [&](const PrintoutSettings& settings) {
                 return savingsPrintout(inputs, result, settings);
@@ -91,7 +108,7 @@ int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostr
             writerFor(*output.format, writeSavingsText, writeSavingsCsv,
                       writeSavingsJson)(SavingsReport{inputs, result}, out);
     } catch (const UsageError& error) {
-        return refuseCommandLine(err, "savings", error, Usage);
+        return refuseCommandLine(err, error, Usage);
     } catch (const PlannerError& error) {
         return calculationFailed(err, error.messageNumber());
     }

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tallyvane {
@@ -66,6 +67,12 @@ struct SharedValues
     QString graphTitle;
     std::int16_t paymentsPerYear = 0;
     double yearsToFinal = 0.0;
+
+    // The mortgage window's first payment date (short date form) and
+    // days-in-year choice, kept from one opening of the window to the next
+    // for the whole program run; empty until first set.
+    QString firstPaymentDate;
+    std::optional<std::int16_t> daysInYearChoice;
 };
 
 } // namespace tallyvane

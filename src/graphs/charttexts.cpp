@@ -9,6 +9,10 @@ namespace tallyvane {
 namespace {
 
 constexpr double StepsToTheAxis = 5.0;
+// Upright labels keep a tenth of a bar's room clear of their neighbours.
+constexpr double UprightRoom = 0.9;
+constexpr double SmallerType = 0.85;
+constexpr double SmallestType = 0.7;
 
 double roundStep(double range)
 {
@@ -52,6 +56,17 @@ ValueScale valueScaleFor(const std::vector<GraphPoint>& points)
     scale.low = std::floor(lowest / scale.step) * scale.step;
     scale.high = std::max(scale.low + scale.step, std::ceil(highest / scale.step) * scale.step);
     return scale;
+}
+
+PointLabelFit fitPointLabels(double slot, double widest, double lineHeight)
+{
+    for (const double scale : {1.0, SmallerType})
+        if (widest * scale <= slot * UprightRoom)
+            return {.scale = scale, .turned = false};
+    for (const double scale : {1.0, SmallerType, SmallestType})
+        if (lineHeight * scale <= slot)
+            return {.scale = scale, .turned = true};
+    return {.scale = SmallestType, .turned = true};
 }
 
 QString axisLabel(double value, const QString& currencySymbol)

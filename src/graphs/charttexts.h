@@ -28,7 +28,19 @@ struct ValueScale
 
 ValueScale valueScaleFor(const std::vector<GraphPoint>& points);
 
-// "$250,000": an axis step in whole units with thousands separators.
+// How the year labels under the bars are set so that every bar keeps one
+// that reads: upright at full size where they fit, else in smaller type,
+// else turned a quarter turn, in smaller type still where even that is
+// too wide. `slot` is the width each bar has; `widest` and `lineHeight`
+// are the labels' at full size.
+struct PointLabelFit
+{
+    double scale = 1.0; // of the chart's type size
+    bool turned = false;
+};
+PointLabelFit fitPointLabels(double slot, double widest, double lineHeight);
+
+// "$250,000", "-$200": an axis step in whole units with thousands separators.
 QString axisLabel(double value, const QString& currencySymbol);
 // "7": the year under a bar.
 QString pointLabel(const GraphPoint& point);

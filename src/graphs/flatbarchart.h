@@ -1,15 +1,18 @@
 #pragma once
 
+#include "graphs/barchartpicture.h"
 #include "graphs/graphseries.h"
 
 #include <QChartView>
 
+class QBarCategoryAxis;
 class QBarSeries;
 
 namespace tallyvane {
 
 // The flat (two-dimensional) bar chart: the series' title above, one bar per
-// point labelled with its year, money on the value axis. Resting the pointer
+// point labelled with its year (every bar keeps its label at any size), money
+// on the value axis. Resting the pointer
 // on a bar shows its year and value.
 class FlatBarChart : public QChartView
 {
@@ -23,14 +26,24 @@ public:
     QString toolTipAt(QPoint at) const;
     // The middle of the bar of point `index`, in viewport coordinates.
     QPoint barMiddle(int index) const;
+    // Where each bar's year is written, in viewport coordinates.
+    std::vector<QRectF> yearLabelBoxes() const;
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
+    void fitYearLabels();
+    PointLabelRow yearLabelRow() const;
+
     GraphSeries m_series;
     QString m_currencySymbol;
     QBarSeries* m_bars = nullptr;
+    QBarCategoryAxis* m_years = nullptr;
+    PointLabelFit m_labelFit;
+    QFont m_labelFont; // the chart's type at the fit's scale
 };
 
 } // namespace tallyvane

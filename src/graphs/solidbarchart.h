@@ -1,18 +1,16 @@
 #pragma once
 
-#include "graphs/charttexts.h"
+#include "graphs/barchartpicture.h"
 #include "graphs/graphseries.h"
 
-#include <QPolygonF>
 #include <QWidget>
+
+#include <optional>
 
 namespace tallyvane {
 
-// The solid (three-dimensional) bar chart, drawn with QPainter alone, so it
-// draws the same on any screen, offscreen, in a printout and without any
-// graphics acceleration. Each bar shows its front face, and its top and
-// right side in darker shades, receding up and to the right towards a back
-// wall that carries the value axis's lines. Resting the pointer on a bar
+// The solid (three-dimensional) bar chart of the graph window: the solid
+// kind of BarChartPicture at the widget's size. Resting the pointer on a bar
 // shows its year and value.
 class SolidBarChart : public QWidget
 {
@@ -26,6 +24,7 @@ public:
     QString toolTipAt(QPoint at) const;
     // The front face of the bar of point `index`.
     QRectF barFront(int index) const;
+    const BarChartPicture& picture() const { return *m_picture; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -35,34 +34,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Where everything goes at the widget's present size.
-    struct Layout
-    {
-        QRectF title;
-        QRectF front; // the plane of the bars' front faces
-        double depth = 0.0;
-        double slot = 0.0; // the width each bar has to itself
-        double valueLow = 0.0;
-        double valueHigh = 1.0;
-
-        double yOf(double value) const;
-    };
-    struct Bar
-    {
-        QRectF front;
-        QPolygonF top;
-        QPolygonF side;
-    };
-
-    Layout layout() const;
-    Bar bar(const Layout& layout, int index) const;
-    void paintWalls(QPainter& painter, const Layout& layout) const;
-    void paintBars(QPainter& painter, const Layout& layout) const;
-    QFont titleFont() const;
-
     GraphSeries m_series;
     QString m_currencySymbol;
-    ValueScale m_scale;
+    std::optional<BarChartPicture> m_picture;
 };
 
 } // namespace tallyvane

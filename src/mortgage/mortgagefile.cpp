@@ -142,7 +142,12 @@ MortgagePlan parseMortgageFile(const QByteArray& content)
     choices.paymentIncrease = readIncrease(reader);
     for (int row = 1; row <= choices.yearRows; ++row) {
         const Money year = reader.readMoney();
-        choices.additionalPayments.setRow(row, year, reader.readMoney());
+        const Money amount = reader.readMoney();
+        // The payments dialog takes no minus sign; a negative payment would
+        // lend more while the totals ignored it.
+        if (amount < Money())
+            throw FileFormatError("negative additional payment");
+        choices.additionalPayments.setRow(row, year, amount);
     }
     return plan;
 }

@@ -40,6 +40,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -86,10 +87,10 @@ MortgageCalc::MortgageCalc(SharedValues& values, UiServices& services, PlannerHo
                     {mortgageWindowMode(loanKindFromShared(values.loanKind)).frameCaption,
                      mortgageWindowMode(loanKindFromShared(values.loanKind)).helpContext},
                     parent),
-      m_mode(mortgageWindowMode(loanKindFromShared(values.loanKind)))
+      m_mode(&mortgageWindowMode(loanKindFromShared(values.loanKind)))
 {
     setObjectName(QStringLiteral("MortgageCalc"));
-    setWindowTitle(m_mode.windowCaption);
+    setWindowTitle(m_mode->windowCaption);
 
     values.resultTable.resize(ResultTableRows, ResultTableColumns);
     values.graphTable.resize(GraphTableRows, GraphTableColumns);
@@ -125,7 +126,7 @@ void MortgageCalc::buildInputs()
         {.name = QStringLiteral("InTerm"),
          .layout = TermBox,
          .successor = QStringLiteral("Comperiod"),
-         .listItems = m_mode.termList},
+         .listItems = m_mode->termList},
     });
     m_principal = boxes[0];
     m_rateBox = boxes[1];
@@ -137,7 +138,7 @@ void MortgageCalc::buildInputs()
     connect(m_principal, &GreenBox::figureStored, this, &MortgageCalc::showPrincipal);
     connect(m_rate, &QComboBox::activated, this, &MortgageCalc::storeRateChoice);
     connect(m_termBox, &GreenBox::figureStored, this, [this] {
-        storeTerm(readLeadingMoneyOr(m_termBox->text(), Money::fromWhole(m_mode.termLimit + 1)));
+        storeTerm(readLeadingMoneyOr(m_termBox->text(), Money::fromWhole(m_mode->termLimit + 1)));
     });
     connect(m_term, &QComboBox::activated, this, &MortgageCalc::storeTermChoice);
 
@@ -238,9 +239,9 @@ void MortgageCalc::layOut()
     };
     QGridLayout* inputs = captionedCards(
         {
-            {caption(m_mode.principalCaption, "Label1"), m_principal},
-            {caption(m_mode.rateCaption, "Label2"), m_rate},
-            {caption(m_mode.termCaption, "Label3"), m_term},
+            {caption(m_mode->principalCaption, "Label1"), m_principal},
+            {caption(m_mode->rateCaption, "Label2"), m_rate},
+            {caption(m_mode->termCaption, "Label3"), m_term},
             {caption(QStringLiteral(" Interest compound           periods per year."), "Label6"),
              m_compounding},
             {caption(QStringLiteral(" Frequency and type of     each payment."), "Label10"), m_paymentKind},
@@ -254,8 +255,8 @@ void MortgageCalc::layOut()
             {caption(QStringLiteral(" Interest rate        factor."), "Label14"), m_periodicRate},
             {caption(QStringLiteral(" Principal + Interest   payment."), "Label4"), m_payment},
             {m_increaseCaption, m_increaseAmount},
-            {caption(m_mode.timeToFinalCaption, "Label11"), m_timeToFinal},
-            {caption(m_mode.totalPaidCaption, "Label8"), m_totalPaid},
+            {caption(m_mode->timeToFinalCaption, "Label11"), m_timeToFinal},
+            {caption(m_mode->totalPaidCaption, "Label8"), m_totalPaid},
             {caption(QStringLiteral(" Total interest      savings."), "Label5"), m_interestSavings},
         },
         4);
@@ -288,14 +289,24 @@ void MortgageCalc::layOut()
 
 void MortgageCalc::fillOpeningValues()
 {
-    slot(MortgageSlot::Principal) = m_mode.principal;
+    slot(MortgageSlot::Principal) = m_mode->principal;
     slot(MortgageSlot::Rate) = OpeningRate;
-    slot(MortgageSlot::TermYears) = m_mode.termYears;
-    m_principal->setText(QStringLiteral("   ") + values().currencySymbol + m_mode.principalText);
-    m_rate->setEditText(m_mode.rateText);
-    m_term->setEditText(m_mode.termText);
+    slot(MortgageSlot::TermYears) = m_mode->termYears;
+    m_principal->setText(QStringLiteral("   ") + values().currencySymbol + m_mode->principalText);
+    m_rate->setEditText(m_mode->rateText);
+    m_term->setEditText(m_mode->termText);
     values().plannerMode = static_cast<std::int16_t>(AmortizationView::AnnualTotals);
-    m_state.firstPaymentDate = values().todayText.isEmpty() ? todayShortText() : values().todayText;
+    const QString today = values().todayText.isEmpty() ? todayShortText() : values().todayText;
+    m_state.firstPaymentDate = values().firstPaymentDate.isEmpty() ? today : values().firstPaymentDate;
+    m_state.daysInYearChoice = values().daysInYearChoice.value_or(DefaultDaysInYearChoice);
+}
+
+// The date and the days in the year stay as last set until the program ends,
+// however often the window is left and opened again.
+void MortgageCalc::keepDatesForTheRun()
+{
+    values().firstPaymentDate = m_state.firstPaymentDate;
+    values().daysInYearChoice = m_state.daysInYearChoice;
 }
 
 void MortgageCalc::showPrincipal()
@@ -308,12 +319,12 @@ void MortgageCalc::showPrincipal()
 
 void MortgageCalc::storeTerm(Money typed)
 {
-    const Money limit = Money::fromWhole(m_mode.termLimit);
+    const Money limit = Money::fromWhole(m_mode->termLimit);
     if (typed > limit) {
         services().showMessage(values(), Message::FortyYearsLimit);
         typed = limit;
     }
-    slot(MortgageSlot::TermYears) = m_mode.termInMonths ? typed / Money::fromWhole(12) : typed;
+    slot(MortgageSlot::TermYears) = m_mode->termInMonths ? typed / Money::fromWhole(12) : typed;
     showTerm(typed);
 }
 
@@ -391,12 +402,12 @@ void MortgageCalc::calculate()
         m_shown.emplace(input, result);
     });
     if (!calculated && values().msgNumber == Message::FortyYearsLimit)
-        storeTerm(Money::fromWhole(m_mode.termLimit));
+        storeTerm(Money::fromWhole(m_mode->termLimit));
 }
 
 MortgagePlan MortgageCalc::plan() const
 {
-    return {.loanKind = m_mode.loanKind,
+    return {.loanKind = m_mode->loanKind,
             .principal = slot(MortgageSlot::Principal),
             .annualRatePercent = slot(MortgageSlot::Rate),
             .termYears = slot(MortgageSlot::TermYears),
@@ -409,7 +420,7 @@ MortgagePlan MortgageCalc::plan() const
 AmortizationInput MortgageCalc::engineInput() const
 {
     AmortizationInput input;
-    input.loanKind = m_mode.loanKind;
+    input.loanKind = m_mode->loanKind;
     input.principal = slot(MortgageSlot::Principal);
     input.annualRatePercent = slot(MortgageSlot::Rate);
     input.termYears = slot(MortgageSlot::TermYears);
@@ -462,6 +473,7 @@ void MortgageCalc::toggleDates()
     if (m_state.showDates) {
         MortDateInput dialog(m_state, values(), services(), this);
         runDialog(dialog);
+        keepDatesForTheRun();
     }
 }
 
@@ -477,6 +489,7 @@ void MortgageCalc::chooseDaysInYear()
 {
     MortIRFTable dialog(m_state, values(), this);
     runDialog(dialog);
+    keepDatesForTheRun();
     clearResults();
 }
 
@@ -494,7 +507,7 @@ void MortgageCalc::toggleQuickHelp()
     if (isQuickHelpOpen())
         clearResults(); // which closes it
     else
-        openQuickHelp(m_mode.quickHelp);
+        openQuickHelp(m_mode->quickHelp);
 }
 
 void MortgageCalc::showGraph()
@@ -516,14 +529,14 @@ void MortgageCalc::print()
 
 QString& MortgageCalc::rememberedFileName() const
 {
-    return m_mode.loanKind == LoanKind::PersonalLoan ? values().loanFileName : values().mortFileName;
+    return m_mode->loanKind == LoanKind::PersonalLoan ? values().loanFileName : values().mortFileName;
 }
 
 void MortgageCalc::saveFile()
 {
     if (!hasResults(Message::NoRecords))
         return;
-    const bool loan = m_mode.loanKind == LoanKind::PersonalLoan;
+    const bool loan = m_mode->loanKind == LoanKind::PersonalLoan;
     values().fileMode =
         static_cast<std::int16_t>(loan ? FileRequestMode::SaveLoan : FileRequestMode::SaveMortgage);
     services().chooseFile(values());
@@ -538,7 +551,7 @@ void MortgageCalc::saveFile()
 
 void MortgageCalc::openChosenFile()
 {
-    const bool loan = m_mode.loanKind == LoanKind::PersonalLoan;
+    const bool loan = m_mode->loanKind == LoanKind::PersonalLoan;
     values().fileMode =
         static_cast<std::int16_t>(loan ? FileRequestMode::OpenLoan : FileRequestMode::OpenMortgage);
     services().chooseFile(values());
@@ -574,17 +587,40 @@ bool MortgageCalc::openFile(const QString& path)
 void MortgageCalc::showOpenedTerm(Money termYears)
 {
     try {
-        const Money shown = m_mode.termInMonths ? termYears * Money::fromWhole(12) : termYears;
+        const Money shown = m_mode->termInMonths ? termYears * Money::fromWhole(12) : termYears;
         showTerm(Money::fromWhole(static_cast<std::int64_t>(std::llround(shown.toDouble()))));
     } catch (const ArithmeticFault&) {
-        storeTerm(termYears < Money() ? Money() : Money::fromWhole(m_mode.termLimit + 1));
+        storeTerm(termYears < Money() ? Money() : Money::fromWhole(m_mode->termLimit + 1));
     }
 }
 
-// A file of the other kind opens in this window's own mode: its term is shown
-// in this window's unit.
+// A file of the other kind turns the window into that kind's window, as the
+// menu would have opened it: title, captions, help topic, quick help, term
+// list and unit follow the file, so the term shown is the term calculated
+// and saved.
+void MortgageCalc::takeModeOf(LoanKind kind)
+{
+    if (kind == m_mode->loanKind)
+        return;
+    m_mode = &mortgageWindowMode(kind);
+    values().loanKind = static_cast<std::int16_t>(kind);
+    changeIdentity({.frameTitle = m_mode->frameCaption, .helpContext = m_mode->helpContext});
+    setWindowTitle(m_mode->windowCaption);
+    const std::pair<const char*, const QString&> captions[] = {{"Label1", m_mode->principalCaption},
+                                                               {"Label2", m_mode->rateCaption},
+                                                               {"Label3", m_mode->termCaption},
+                                                               {"Label8", m_mode->totalPaidCaption},
+                                                               {"Label11", m_mode->timeToFinalCaption}};
+    for (const auto& [name, text] : captions)
+        findChild<QLabel*>(QString::fromLatin1(name))->setText(text);
+    const QSignalBlocker quiet(m_term);
+    m_term->clear();
+    m_term->addItems(m_mode->termList);
+}
+
 void MortgageCalc::showPlan(const MortgagePlan& opened)
 {
+    takeModeOf(opened.loanKind);
     clearResults();
     slot(MortgageSlot::Principal) = opened.principal;
     slot(MortgageSlot::Rate) = opened.annualRatePercent;
@@ -595,6 +631,7 @@ void MortgageCalc::showPlan(const MortgagePlan& opened)
     chooseEntry(m_compounding, opened.compounding);
     chooseEntry(m_paymentKind, opened.paymentKind);
     m_state = opened.choices;
+    keepDatesForTheRun();
     m_dateNumber->setText(m_state.showDates ? QStringLiteral("&View payment No.")
                                             : QStringLiteral("&View payment date"));
     (opened.view == AmortizationView::AllPayments ? m_allPayments : m_annualTotals)->setChecked(true);

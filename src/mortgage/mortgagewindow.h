@@ -58,6 +58,8 @@ private:
     void buildTable();
     void layOut();
     void fillOpeningValues();
+    void keepDatesForTheRun();
+    void takeModeOf(LoanKind kind);
 
     void showPrincipal();
     void storeTerm(Money typed);
@@ -86,7 +88,7 @@ private:
     void showPlan(const MortgagePlan& plan);
     QString& rememberedFileName() const;
 
-    const MortgageWindowMode& m_mode;
+    const MortgageWindowMode* m_mode;
     MortgageWindowState m_state;
     // What the results on screen were calculated from, for the printout.
     std::optional<std::pair<AmortizationInput, AmortizationResult>> m_shown;

@@ -92,7 +92,8 @@ void NetWorthCalc::buildButtons()
         plannerButton(QStringLiteral("Insert &blank line"), QStringLiteral("InsertLiab"), this);
     connect(m_insertLiabilities, &QPushButton::clicked, this,
             [this] { insertBlankLine(NetWorthSide::Liabilities); });
-    m_calculate = button("&Calculate", "NCalc", &NetWorthCalc::calculateClicked);
+    m_calculate = plannerButton(QStringLiteral("&Calculate"), QStringLiteral("NCalc"), this);
+    connect(m_calculate, &QPushButton::clicked, this, [this] { calculateClicked(); });
     QFont bold = m_calculate->font();
     bold.setBold(true);
     m_calculate->setFont(bold);
@@ -201,12 +202,14 @@ bool NetWorthCalc::recalculate()
     return calculated;
 }
 
-void NetWorthCalc::calculateClicked()
+bool NetWorthCalc::calculateClicked()
 {
     const NetWorthSheet before = m_sheet;
+    const bool calculated = recalculate();
     // Rows without a name are dropped: that changes what a save would write.
-    if (recalculate() && !(m_sheet == before))
+    if (calculated && !(m_sheet == before))
         m_unsaved = true;
+    return calculated;
 }
 
 void NetWorthCalc::insertBlankLine(NetWorthSide side)
@@ -250,6 +253,9 @@ bool NetWorthCalc::openFile(const QString& path)
     }
     if (!read)
         return false;
+    // Totals beyond money are refused before anything on screen changes.
+    if (!runOperation(nullptr, [&opened] { opened.calculate(); }))
+        return true;
     m_sheet = opened;
     values().dataFileName = QFileInfo(path).fileName();
     services().fileUsed(path);
@@ -302,8 +308,12 @@ void NetWorthCalc::saveClicked()
     m_unsaved = false;
 }
 
+// Printed as the Calculate button would leave the sheet, so every printed
+// total is the sum of the rows printed above it.
 void NetWorthCalc::printClicked()
 {
+    if (!calculateClicked())
+        return;
     printReport([this](const PrintoutSettings& settings) { return netWorthPrintout(m_sheet, settings); });
 }
 

@@ -34,6 +34,8 @@ public:
     bool isUnsaved() const { return m_unsaved; }
     QSize sizeHint() const override;
 
+    // A file whose totals go beyond money is refused with its message and,
+    // as it was read, answers true: the sheet stays as it was.
     bool openFile(const QString& path) override;
     bool mayLeave() override;
 
@@ -48,7 +50,8 @@ private:
 
     // Calculates and shows the sheet; false when the figures were refused.
     bool recalculate();
-    void calculateClicked();
+    // False when the calculation was refused (with its message).
+    bool calculateClicked();
     void insertBlankLine(NetWorthSide side);
     void openClicked();
     void saveClicked();

@@ -51,6 +51,10 @@ SavingsResult GrowthEngine::project(const SavingsInputs& inputs) const
     if (years < 0 || years > MaxSavingsYears)
         throw ArithmeticFault("term outside 0 to 40 years");
     const std::int16_t periods = toWhole16(static_cast<std::int64_t>(years) * n);
+    // Inflation of 100 % or more would take all of the value away each year
+    // and more, which turns the savings negative.
+    if (inputs.inflationPercent >= Money::fromWhole(100))
+        throw ArithmeticFault("inflation of 100 percent or more");
 
     const float interestRate = singlePrecisionRate(periodRate(inputs.ratePercent, n));
     const double increaseRate = periodRate(inputs.increasePercent, n);

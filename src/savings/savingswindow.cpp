@@ -51,11 +51,9 @@ FigureBoxLayout rateBox(int slot, bool takesMinus)
 }
 
 // The years are stored by the window, which holds them to the 40-year limit.
-// A refused key leaves the years typed before in place.
-const FigureBoxLayout TermBox{.filter = KeyFilterKind::WholeNumber,
-                              .format = QStringLiteral("###"),
-                              .width = 17,
-                              .filterBeforeEmptying = true};
+// A refused first key empties the box, as in every other box.
+const FigureBoxLayout TermBox{
+    .filter = KeyFilterKind::WholeNumber, .format = QStringLiteral("###"), .width = 17};
 
 } // namespace
 

@@ -156,6 +156,10 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
             m_successor->setFocus(Qt::TabFocusReason);
         return;
     }
+    if (keyCode == KeyDelete && m_layout.filter != KeyFilterKind::Words && !m_layout.formatsOwnText) {
+        deleteOneCharacter(event);
+        return;
+    }
     // The sign goes into an emptied box without passing the key filter.
     const bool startsNegative = m_layout.takesMinus && keyCode == KeyMinus;
     const bool startsFigure =
@@ -177,6 +181,31 @@ void GreenBox::keyPressEvent(QKeyEvent* event)
     if (filterKey(keyCode) == KeyRefused) {
         m_services.beep();
         return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// Delete takes one character away from the figure, never the whole of it.
+// The figure shown is first written plainly (without its symbol, separators,
+// padding and "%"), so that what is left reads back as the figure the user
+// sees; the results of the old figure go.
+void GreenBox::deleteOneCharacter(QKeyEvent* event)
+{
+    if (m_values.entryChanged == 0) {
+        const auto isFigure = [](QChar c) { return c.isDigit() || c == u'.' || c == u'-'; };
+        QString plain;
+        int cursor = 0;
+        for (qsizetype i = 0; i < text().size(); ++i) {
+            if (!isFigure(text()[i]))
+                continue;
+            plain += text()[i];
+            if (i < cursorPosition())
+                ++cursor;
+        }
+        setText(plain);
+        setCursorPosition(cursor);
+        m_values.entryChanged = 1;
+        emit typingStarted();
     }
     QLineEdit::keyPressEvent(event);
 }

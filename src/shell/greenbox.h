@@ -1,7 +1,8 @@
 #pragma once
 
 // GreenBox is the light green entry box every planner types figures into.
-// The first key typed replaces the old figure, each key passes the box's key
+// The first key typed replaces the old figure (Delete only takes one
+// character away from it), each key passes the box's key
 // filter (a refused key only beeps), Enter moves on to the successor, and
 // leaving the box stores the figure in its InputValues slot and shows it
 // right-aligned in its format. The clipboard is emptied whenever the box gains
@@ -50,6 +51,7 @@ protected:
 
 private:
     int filterKey(int keyCode);
+    void deleteOneCharacter(QKeyEvent* event);
     Money* slotValue();
     void storeTypedFigure();
     QString shownText(Money value) const;

@@ -67,6 +67,14 @@ bool PlannerWindow::mayLeave()
     return true;
 }
 
+void PlannerWindow::changeIdentity(const PlannerIdentity& identity)
+{
+    m_identity = identity;
+    setWindowTitle(m_identity.frameTitle.trimmed());
+    if (!m_identity.frameTitle.isEmpty())
+        m_host.setFrameTitle(m_identity.frameTitle);
+}
+
 void PlannerWindow::sizeInputSlots(int count)
 {
     m_values.inputValues.assign(static_cast<std::size_t>(count), Money());

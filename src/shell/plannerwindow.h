@@ -119,6 +119,10 @@ protected:
     // from the builder is shown as its message. False when nothing was shown.
     bool printReport(const std::function<Report(const PrintoutSettings&)>& build);
 
+    // A planner that turns into another kind of itself (a mortgage window
+    // opening a loan file) takes that kind's frame title and help topic.
+    void changeIdentity(const PlannerIdentity& identity);
+
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
+#include <QShortcut>
 
 namespace tallyvane {
 namespace {
@@ -40,6 +41,11 @@ TallyvaneApp::~TallyvaneApp()
 void TallyvaneApp::personalize()
 {
     ChangeFnt window(m_values, *m_services, &m_frame);
+    // The modal window blocks the frame's own F1, which would not know this
+    // topic anyway.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    QObject::connect(help, &QShortcut::activated, &window,
+                     [this] { m_navigator.showHelp(HelpContext::Personalize); });
     window.exec();
     m_menu.showUserName(m_values.userName);
     m_navigator.setFrameTitle(QString::fromLatin1(MenuTitle));

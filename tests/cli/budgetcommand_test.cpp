@@ -81,7 +81,8 @@ TEST_F(BudgetCommandTest, UnreadableFileFailsWithTheFileMessage)
         broken.close();
         const CommandRun result = run({m_folder.filePath(name)});
         EXPECT_EQ(result.status, ExitCalculationFailed) << name;
-        EXPECT_EQ(result.err, "File not found or wrong format. Check Filename and/or Directory.\n");
+        EXPECT_EQ(result.err,
+                  "tallyvane-calc: File not found or wrong format. Check Filename and/or Directory.\n");
         EXPECT_TRUE(result.out.empty());
     }
 }

@@ -1,4 +1,5 @@
 #include "cli/commandoptions.h"
+#include "core/plannererror.h"
 
 #include <gtest/gtest.h>
 
@@ -87,9 +88,10 @@ TEST(CommandOptions, ChoicesAndNumbersAreChecked)
     EXPECT_EQ(options.number(QStringLiteral("extra"), QStringLiteral("1200")), QStringLiteral("1200"));
     EXPECT_THROW(options.number(QStringLiteral("years"), QStringLiteral("25")), UsageError);
     EXPECT_THROW(parse({QStringLiteral("--rate=1e3")}).number(QStringLiteral("rate"), QString()), UsageError);
+    // A plain number beyond money is the planners' refusal, not a wrong command line.
     EXPECT_THROW(
         parse({QStringLiteral("--rate=99999999999999999999")}).number(QStringLiteral("rate"), QString()),
-        UsageError);
+        PlannerError);
 }
 
 } // namespace

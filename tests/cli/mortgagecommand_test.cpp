@@ -50,7 +50,7 @@ TEST(MortgageCommand, AllPaymentsAsJson)
     EXPECT_EQ(summary["lastRow"].toInt(), 300);
     EXPECT_EQ(summary["yearsToFinal"].toDouble(), 25.0);
     EXPECT_EQ(summary["daysShown"].toString(), "Normal");
-    EXPECT_NEAR(summary["periodicRate"].toDouble(), 0.0084375, 1e-15);
+    EXPECT_EQ(summary["periodicRate"].toDouble(), 0.0084375);
     EXPECT_FALSE(summary.contains("monthsToFinal"));
     ASSERT_EQ(rows.size(), 300);
     EXPECT_EQ(rows[12].toObject()["row"].toInt(), 13);
@@ -65,6 +65,7 @@ TEST(MortgageCommand, MoneyKeepsFourDecimalsInJson)
     const CommandRun outcome = run({"mortgage", "--view", "all", "--format", "json"});
     EXPECT_NE(outcome.out.find("\"payment\": 917.5273,"), std::string::npos);
     EXPECT_NE(outcome.out.find("\"interest\": 843.7500,"), std::string::npos);
+    EXPECT_NE(outcome.out.find("\"periodicRate\": 0.0084375,"), std::string::npos);
 }
 
 TEST(MortgageCommand, AnnualViewWithDates)
@@ -187,6 +188,8 @@ TEST_P(AmortizationCommandExit, ReportsOnStandardError)
     const CommandRun outcome = run(c.arguments);
     EXPECT_EQ(outcome.status, c.exitCode);
     EXPECT_NE(outcome.err.find(c.inErr), std::string::npos) << outcome.err;
+    // Every refusal reads alike, whatever the command.
+    EXPECT_EQ(outcome.err.rfind("tallyvane-calc: ", 0), 0u) << outcome.err;
     EXPECT_EQ(outcome.out, "");
 }
 
@@ -202,10 +205,19 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"UnknownPaymentKind", {"mortgage", "--payment", "fortnightly"}, 2, "--payment takes"},
         CommandCase{"FractionalTerm", {"loan", "--term", "2.5"}, 2, "--term needs a whole number"},
         CommandCase{"ImpossibleDate", {"mortgage", "--first-date", "2024-02-30"}, 2, "--first-date"},
-        CommandCase{"IncreaseAbove100", {"mortgage", "--increase", "150"}, 2, "--increase"},
+        CommandCase{
+            "IncreaseAbove100", {"mortgage", "--increase", "150"}, 1, "tallyvane-calc: 100% limit.\n"},
+        CommandCase{"NegativePrincipal", {"mortgage", "--principal", "-100"}, 1, "Wrong or missing entry"},
+        CommandCase{"PrincipalBeyondMoney",
+                    {"loan", "--principal", "99999999999999999999"},
+                    1,
+                    "tallyvane-calc: Wrong or missing entry, try again.\n"},
+        CommandCase{"ChartOfAnotherKind", {"mortgage", "--chart", "m.svg"}, 2, "--chart needs"},
+        CommandCase{"GreyWithoutChart", {"loan", "--grey"}, 2, "--grey need"},
+        CommandCase{"ChartWithoutGuiApplication", {"mortgage", "--chart", "m.png"}, 1, "GUI application"},
         CommandCase{"ExtraBeyondTheTable", {"mortgage", "--extra", "46=100"}, 2, "--extra"},
         CommandCase{"ExtraWithoutAmount", {"mortgage", "--extra", "2"}, 2, "--extra"},
-        CommandCase{"NegativeExtra", {"mortgage", "--extra", "2=-5"}, 2, "--extra"},
+        CommandCase{"NegativeExtra", {"mortgage", "--extra", "2=-5"}, 1, "Wrong or missing entry"},
         CommandCase{"StrayWord", {"loan", "plenty"}, 2, "unexpected argument"},
         CommandCase{"OpenMissingFile",
                     {"mortgage", "--open", "/nonexistent/folder/Home.UMD"},
@@ -214,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"SaveIntoMissingFolder",
                     {"loan", "--save", "/nonexistent/folder/Car.ULD"},
                     1,
-                    "Bad Filename. Must be in the form MYFILE.ULD\n"},
+                    "tallyvane-calc: Bad Filename. Must be in the form MYFILE.ULD: The folder no longer exists.\n"},
         CommandCase{"FontOutOfRange", {"mortgage", "--font", "4"}, 2, "--font takes"},
         CommandCase{"PrintWithoutFile", {"mortgage", "--print="}, 2, "--print needs a file name"},
         CommandCase{"PdfWithoutGuiApplication", {"mortgage", "--print", "m.pdf"}, 1, "GUI application"}),

@@ -35,7 +35,7 @@ TEST(CalculatorFiles, TouchNothingBesideKeepTheEarlierFileOnFailureAndReadOnlyPl
         const ScopedSaveFault diskFull(fault);
         const test::CommandRun failed = test::runCommand(runCalc, Mortgage + options);
         EXPECT_EQ(failed.status, 1);
-        EXPECT_NE(failed.err.find("\nThe disk is full.\n"), std::string::npos) << failed.err;
+        EXPECT_NE(failed.err.find(": The disk is full.\n"), std::string::npos) << failed.err;
         EXPECT_EQ(readSmallFile(options.at(1)), "mine");
     }
     ASSERT_EQ(test::runCommand(runCalc, Mortgage + both).status, 0);

@@ -46,6 +46,7 @@ TEST_P(SavingsCommandTest, AnswersWithItsExitCodeAndText)
     EXPECT_NE(outcome.err.find(command.inErr), std::string::npos) << outcome.err;
     if (command.exitCode != 0) {
         EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err.rfind("tallyvane-calc: ", 0), 0u) << outcome.err;
     }
 }
 
@@ -78,8 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"\"lastPeriod\": 0,\n    \"graphPointCount\": 0", "\"yearEnd\": []"},
                     ""},
         CommandCase{"UnknownFrequency", {"--frequency", "weekly"}, 2, {}, "--frequency takes one of"},
-        CommandCase{"NegativeRate", {"--rate", "-3"}, 2, {}, "--rate cannot be negative"},
-        CommandCase{"MoreThanFortyYears", {"--years", "41"}, 2, {}, "--years takes a whole number"},
+        CommandCase{"NegativeRate", {"--rate", "-3"}, 1, {}, "tallyvane-calc: Wrong or missing entry"},
+        CommandCase{"NegativeLumpSum", {"--lump", "-5"}, 1, {}, "tallyvane-calc: Wrong or missing entry"},
+        CommandCase{"InflationOfAHundredPercent", {"--inflation", "100"}, 1, {}, "Wrong or missing entry"},
+        CommandCase{
+            "MoreThanFortyYears", {"--years", "41"}, 1, {}, "tallyvane-calc: Wrong entry, 40 Years limit."},
         CommandCase{"FractionOfAYear", {"--years", "2.5"}, 2, {}, "--years takes a whole number"},
         CommandCase{"StrayWord", {"savings.txt"}, 2, {}, "unexpected argument"},
         CommandCase{"ReportFormatWritesThePrintout",

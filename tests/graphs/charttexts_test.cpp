@@ -39,6 +39,35 @@ INSTANTIATE_TEST_SUITE_P(ChartTexts, ValueScaleTest,
                                            ScaleCase{"Negative", {-300, 1000}, -500, 1000, 500}),
                          [](const ::testing::TestParamInfo<ScaleCase>& info) { return info.param.name; });
 
+struct FitCase
+{
+    const char* name;
+    double slot;
+    PointLabelFit fit;
+};
+
+class PointLabelFitTest : public ::testing::TestWithParam<FitCase>
+{
+};
+
+// Labels 20 wide and 15 high at full size: upright while they fit, then
+// smaller, then turned, then turned and smaller.
+TEST_P(PointLabelFitTest, TakesTheLargestFormThatFits)
+{
+    const FitCase& c = GetParam();
+    const PointLabelFit fit = fitPointLabels(c.slot, 20.0, 15.0);
+    EXPECT_DOUBLE_EQ(fit.scale, c.fit.scale);
+    EXPECT_EQ(fit.turned, c.fit.turned);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChartTexts, PointLabelFitTest,
+                         ::testing::Values(FitCase{"Wide", 40, {1.0, false}},
+                                           FitCase{"Smaller", 19, {0.85, false}},
+                                           FitCase{"Turned", 16, {1.0, true}},
+                                           FitCase{"TurnedSmaller", 13, {0.85, true}},
+                                           FitCase{"TurnedSmallest", 4, {0.7, true}}),
+                         [](const ::testing::TestParamInfo<FitCase>& info) { return info.param.name; });
+
 TEST(ChartTexts, FiguresHaveTheCurrencySymbolAndThousandsSeparators)
 {
     EXPECT_EQ(axisLabel(250000, "$"), "$250,000");

@@ -1,4 +1,7 @@
 #include "app/planners.h"
+#include "cli/calccommands.h"
+#include "graphs/barchartpicture.h"
+#include "graphs/charttexts.h"
 #include "graphs/flatbarchart.h"
 #include "graphs/graphwindow.h"
 #include "graphs/solidbarchart.h"
@@ -11,6 +14,8 @@
 #include "shell/tallyvaneapp.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +25,7 @@
 #include <QToolTip>
 
 #include <memory>
+#include <sstream>
 
 using namespace tallyvane;
 using namespace tallyvane::testing;
@@ -177,6 +183,137 @@ TEST(SolidBarChart, PaintsItsBarsWithoutAnyGraphicsAcceleration)
     }
     EXPECT_GT(front, 2000);
     EXPECT_GT(shaded, 500);
+}
+
+GraphSeries yearsOf(int count, int firstValue, int step)
+{
+    GraphSeries series{.title = QStringLiteral("Investment value at end of each Year"), .points = {}};
+    for (int year = 1; year <= count; ++year)
+        series.points.push_back({Money::fromWhole(year), Money::fromWhole(firstValue + step * year)});
+    return series;
+}
+
+// Two labels read apart when they do not overlap (a pixel of rounding
+// aside); each stays inside the chart.
+void expectSeparateLabels(const std::vector<QRectF>& labels, const QRectF& area)
+{
+    for (std::size_t index = 0; index < labels.size(); ++index) {
+        EXPECT_TRUE(area.contains(labels[index])) << "label " << index + 1;
+        if (index > 0) {
+            EXPECT_LE(labels[index - 1].right(), labels[index].left() + 1.0)
+                << "labels " << index << ", " << index + 1;
+        }
+    }
+}
+
+struct LabelCase
+{
+    const char* name;
+    int width;
+    int height;
+    int points;
+};
+
+class ChartLabelTest : public ::testing::TestWithParam<LabelCase>
+{
+};
+
+// Every bar keeps a year label that reads, from the smallest window the
+// graph is meant for (640 by 480) to the printed size, flat or solid.
+TEST_P(ChartLabelTest, EveryBarKeepsItsOwnReadableLabel)
+{
+    const LabelCase& c = GetParam();
+    const GraphSeries series = yearsOf(c.points, -200, 5000);
+    const QRectF area(0, 0, c.width, c.height);
+    for (const ChartKind kind : {ChartKind::Flat, ChartKind::Solid}) {
+        const BarChartPicture picture(kind, series, QStringLiteral("$"), QApplication::font());
+        const std::vector<QRectF> labels = picture.pointLabelBoxes(area);
+        ASSERT_EQ(labels.size(), static_cast<std::size_t>(c.points));
+        expectSeparateLabels(labels, area);
+        EXPECT_GE(picture.pointLabelFont(area).pointSizeF(), 0.7 * QApplication::font().pointSizeF());
+    }
+
+    FlatBarChart flat;
+    flat.resize(c.width, c.height);
+    flat.showSeries(series, QStringLiteral("$"));
+    flat.show();
+    QApplication::processEvents();
+    ASSERT_EQ(flat.yearLabelBoxes().size(), static_cast<std::size_t>(c.points));
+    expectSeparateLabels(flat.yearLabelBoxes(), QRectF(flat.rect()));
+}
+
+INSTANTIATE_TEST_SUITE_P(GraphWindow, ChartLabelTest,
+                         ::testing::Values(LabelCase{"FortyYearsAtTheSmallestWindow", 620, 400, 40},
+                                           LabelCase{"FortyYearsPrinted", 635, 393, 40},
+                                           LabelCase{"FortyYearsLarge", 1200, 700, 40},
+                                           LabelCase{"TwentyFiveYears", 620, 400, 25}),
+                         [](const ::testing::TestParamInfo<LabelCase>& info) { return info.param.name; });
+
+TEST(ChartAxes, NegativeValuesReadAlikeFlatAndSolid)
+{
+    const GraphSeries series = yearsOf(3, -1000, 500);
+    FlatBarChart flat;
+    flat.showSeries(series, QStringLiteral("$"));
+    auto* money = qobject_cast<QCategoryAxis*>(flat.chart()->axes(Qt::Vertical).front());
+    ASSERT_NE(money, nullptr);
+    EXPECT_TRUE(money->categoriesLabels().contains("-$400"))
+        << money->categoriesLabels().join(' ').toStdString();
+    EXPECT_EQ(axisLabel(-400, "$"), "-$400"); // what the solid chart writes
+}
+
+// The calculator writes the graph window's chart without a window.
+struct ChartFileCase
+{
+    const char* name;
+    QStringList arguments;
+    const char* file;
+    bool grey;
+};
+
+class CalculatorChartTest : public ::testing::TestWithParam<ChartFileCase>
+{
+};
+
+TEST_P(CalculatorChartTest, WritesTheChartAsAPictureOrAPdf)
+{
+    const ChartFileCase& c = GetParam();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(c.file));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::runCalc(QStringList(c.arguments) << QStringLiteral("--chart") << path, out, err), 0)
+        << err.str();
+    EXPECT_EQ(out.str(), "");
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray content = written.readAll();
+    if (path.endsWith(QStringLiteral(".pdf"))) {
+        EXPECT_TRUE(content.startsWith("%PDF"));
+        return;
+    }
+    const QImage image = QImage::fromData(content, "PNG");
+    EXPECT_EQ(image.size(), QSize(1905, 1179)); // the printed size with three times a screen's detail
+    EXPECT_EQ(image.isGrayscale(), c.grey);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GraphWindow, CalculatorChartTest,
+    ::testing::Values(ChartFileCase{"SavingsFlat", {"savings"}, "g2.png", false},
+                      ChartFileCase{"SavingsSolid", {"savings", "--chart-kind", "3d"}, "g3.png", false},
+                      ChartFileCase{"SavingsGreyPdf", {"savings", "--grey"}, "g.pdf", true},
+                      ChartFileCase{"MortgageGrey", {"mortgage", "--grey"}, "m.png", true},
+                      ChartFileCase{"LoanSolid", {"loan", "--chart-kind", "3d"}, "l.PNG", false}),
+    [](const ::testing::TestParamInfo<ChartFileCase>& info) { return info.param.name; });
+
+TEST(CalculatorChart, NothingToGraphIsRefusedAndWritesNothing)
+{
+    QTemporaryDir folder;
+    std::ostringstream out;
+    std::ostringstream err;
+    const QString path = folder.filePath(QStringLiteral("none.png"));
+    EXPECT_EQ(cli::runCalc({"savings", "--years", "0", "--chart", path}, out, err), 1);
+    EXPECT_EQ(err.str(), "tallyvane-calc: No data to graph. Calculate.\n");
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 // Through the real frame: Show Graph hides the mortgage window, F1 opens the

@@ -3,6 +3,7 @@
 #include "core/savefault.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagegridmodel.h"
+#include "mortgage/mortgagewindowmode.h"
 #include "mortgagewindowdriver.h"
 
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+
+#include <tuple>
 
 using namespace tallyvane;
 using namespace tallyvane::testing;
@@ -124,8 +127,8 @@ TEST_F(MortgageFilesTest, UnreadableFilesLeaveTheWindowAsItWas)
     click("MCalc");
     values.mortFileName = QStringLiteral("Home.UMD");
     const QStringList before = shownResults();
-    for (const QByteArray& broken :
-         {good.left(good.size() / 2), QByteArray(good).replace("150000", "lots")}) {
+    for (const QByteArray& broken : {good.left(good.size() / 2), QByteArray(good).replace("150000", "lots"),
+                                     QByteArray(good).replace(",2000", ",-500")}) {
         QFile file(path("broken.UMD"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(broken);
@@ -139,6 +142,49 @@ TEST_F(MortgageFilesTest, UnreadableFilesLeaveTheWindowAsItWas)
     EXPECT_TRUE(values.mortFileName.isEmpty());
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.UMD")).constData(), 0644), 0);
     EXPECT_FALSE(window->openFile(path("pipe.UMD"))); // at once, not waiting for a writer
+}
+
+// A file of the other kind turns the window into that kind's window: every
+// caption and figure shown is what the window of the file's own kind shows.
+TEST_F(MortgageFilesTest, FileOfTheOtherKindSwitchesTheWindowToTheFilesMode)
+{
+    const auto everythingShown = [this] {
+        QStringList shown = shownResults();
+        for (const char* name : {"Label1", "Label2", "Label3", "Label8", "Label11"})
+            shown << child<QLabel>(name)->text();
+        shown << list("InTerm")->currentText() << window->windowTitle() << host.frameTitle;
+        for (int index = 0; index < list("InTerm")->count(); ++index)
+            shown << list("InTerm")->itemText(index);
+        return shown;
+    };
+    MortgagePlan loan = everyChoiceMade();
+    loan.loanKind = LoanKind::PersonalLoan;
+    loan.termYears = *Money::fromDecimalText("4.1667");
+    writeMortgageFile(path("car.ULD"), loan);
+    writeMortgageFile(path("home.UMD"), everyChoiceMade());
+    for (const auto& [file, fileKind, otherKind] :
+         {std::tuple{"car.ULD", LoanKind::PersonalLoan, LoanKind::Mortgage},
+          std::tuple{"home.UMD", LoanKind::Mortgage, LoanKind::PersonalLoan}}) {
+        open(fileKind);
+        ASSERT_TRUE(window->openFile(path(file)));
+        const QStringList ownWindow = everythingShown();
+        open(otherKind);
+        ASSERT_TRUE(window->openFile(path(file)));
+        EXPECT_EQ(everythingShown(), ownWindow) << file;
+        EXPECT_EQ(values.loanKind, static_cast<std::int16_t>(fileKind));
+        EXPECT_EQ(window->helpContext(), mortgageWindowMode(fileKind).helpContext);
+    }
+    EXPECT_EQ(list("InTerm")->currentText().trimmed(), "20");
+}
+
+TEST_F(MortgageFilesTest, FirstPaymentDateAndDaysChoiceLastForTheProgramRun)
+{
+    writeMortgageFile(path("first.UMD"), everyChoiceMade());
+    open(LoanKind::Mortgage);
+    ASSERT_TRUE(window->openFile(path("first.UMD")));
+    open(LoanKind::PersonalLoan);
+    EXPECT_EQ(window->state().firstPaymentDate, shortDateText(QDate(2027, 1, 15)));
+    EXPECT_EQ(window->state().daysInYearChoice, 2);
 }
 
 TEST_F(MortgageFilesTest, SaveNeedsResultsAndACancelWritesNothing)

@@ -288,6 +288,18 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{"CalculatedOpenedFile", {Step::OpenSample, Step::Calculate}, std::nullopt, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Two values that each fit in money, but not their sum.
+const char* totalsBeyondMoney()
+{
+    static const QByteArray content = [] {
+        QByteArray lines = "2,0\r\n\"Gold\",900000000000000,,\r\n\"Silver\",900000000000000,,\r\n";
+        for (int row = 3; row <= 31; ++row)
+            lines += ",,,\r\n";
+        return lines;
+    }();
+    return content.constData();
+}
+
 struct OpenCase
 {
     const char* name;
@@ -295,6 +307,7 @@ struct OpenCase
     std::optional<bool> goBack; // the answer, when asked
     const char* content;        // of the file chosen; none when the chooser is not shown
     bool replaced;
+    int refusal = Message::FileNotFound; // when the file is not taken
 };
 
 class NetWorthOpenTest : public NetWorthWindowTest, public ::testing::WithParamInterface<OpenCase>
@@ -327,7 +340,7 @@ TEST_P(NetWorthOpenTest, ReadsTheWholeFileBeforeReplacingTheSheet)
     click("Loadnet");
 
     EXPECT_EQ(services.messages,
-              test.replaced || !test.content ? std::vector<int>{} : std::vector<int>{Message::FileNotFound});
+              test.replaced || !test.content ? std::vector<int>{} : std::vector<int>{test.refusal});
     EXPECT_TRUE(window->sheet() == (test.replaced ? saved : before));
     EXPECT_EQ(window->isUnsaved(), !test.replaced && test.unsavedWork);
     EXPECT_EQ(values.dataFileName, test.replaced ? QStringLiteral("Home.NWF") : nameBefore);
@@ -339,7 +352,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(OpenCase{"SavedWorkReplacedWithoutQuestion", false, std::nullopt, "", true},
                       OpenCase{"UnsavedWorkKeptOnGoingBack", true, true, nullptr, false},
                       OpenCase{"UnsavedWorkReplacedOnNo", true, false, "", true},
-                      OpenCase{"BrokenFileLeavesTheSheet", true, false, "2,1\r\n\"Gold\",5,,\r\n", false}),
+                      OpenCase{"BrokenFileLeavesTheSheet", true, false, "2,1\r\n\"Gold\",5,,\r\n", false},
+                      OpenCase{"TotalsBeyondMoneyLeaveTheSheet", true, false, totalsBeyondMoney(), false,
+                               Message::WrongOrMissingEntry}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NetWorthWindowTest, SaveThatFailsPartWayKeepsThePreviousFileAndSaysSo)
@@ -382,9 +397,11 @@ TEST_F(NetWorthWindowTest, QuickHelpAndPrintout)
     click("NPrinter"); // "1" cancels
     click("NPrinter");
     ASSERT_EQ(services.previews.size(), 1u);
-    // The counts of the last Calculate decide the rows printed.
+    // To Printer calculates first, so every printed total adds up its rows.
     EXPECT_TRUE(services.previews.front().startsWith("\n\n Smith family\n"));
-    EXPECT_FALSE(services.previews.front().contains("House"));
+    EXPECT_TRUE(services.previews.front().contains("House"));
+    EXPECT_EQ(window->sheet().netWorth(), Money::fromWhole(150000));
+    EXPECT_TRUE(child<QLabel>("NetInfo")->isHidden()); // "Changes made, Calculate"
 }
 
 } // namespace

@@ -252,6 +252,38 @@ TEST_F(SavingsWindowTest, MoreThanFortyYearsAreCutToForty)
     EXPECT_EQ(values.inputValues[7], Money::fromWhole(40));
 }
 
+TEST_F(SavingsWindowTest, InflationOfAHundredPercentIsRefused)
+{
+    open();
+    enter("inInflatRate", "100");
+    click("SCalc");
+    EXPECT_EQ(services.messageTexts, std::vector<QString>{"Wrong or missing entry, try again."});
+    EXPECT_TRUE(bodyIsEmpty());
+    EXPECT_EQ(values.graphPointCount, 0);
+}
+
+TEST_F(SavingsWindowTest, RefusedFirstKeyInTheYearsEmptiesTheBoxLikeEveryOther)
+{
+    open();
+    typeInto("InTerm", "x");
+    EXPECT_EQ(services.beeps, 1);
+    EXPECT_EQ(boxText("InTerm"), "");
+}
+
+TEST_F(SavingsWindowTest, DeleteTakesOneCharacterAwayAndClearsTheResults)
+{
+    open();
+    click("SCalc");
+    auto* box = list("InInvest")->lineEdit();
+    box->setFocus();
+    box->setCursorPosition(box->text().indexOf(u'2')); // before "200.00" of "$1,200.00"
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text(), "100.00");
+    EXPECT_TRUE(bodyIsEmpty());
+    pressEnter("InInvest");
+    EXPECT_EQ(values.inputValues[2], Money::fromWhole(100));
+}
+
 TEST_F(SavingsWindowTest, ShowGraphNeedsResults)
 {
     open();

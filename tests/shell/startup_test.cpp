@@ -200,6 +200,23 @@ TEST_F(StartupTest, PersonalizeChangesTheNameOnTheMenu)
     EXPECT_TRUE(QFile::exists(userSettingsPath()));
 }
 
+TEST_F(StartupTest, F1InPersonalizeOpensItsTopic)
+{
+    copyHelpFile();
+    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+    TallyvaneApp app(folder.path());
+    app.start();
+    QString shownTopic;
+    tallyvane::testing::whenModalShown([&](QWidget& window) {
+        QTest::keyClick(window.findChild<QLineEdit*>(QStringLiteral("InMyName")), Qt::Key_F1);
+        if (HelpViewer* viewer = app.navigator().helpViewer())
+            shownTopic = viewer->currentAnchor();
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ExitFonts")), Qt::LeftButton);
+    });
+    app.menu().button(MenuChoice::Personalize)->click();
+    EXPECT_EQ(shownTopic, "context-60");
+}
+
 TEST_F(StartupTest, UnbuiltPlannerButtonsDoNothing)
 {
     TallyvaneApp app(folder.path());
