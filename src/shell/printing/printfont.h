@@ -13,4 +13,9 @@ namespace tallyvane {
 // font of the same metrics where it is not installed.
 QFont printFont(const ReportFont& font);
 
+// True when "i", "W", "0" and the blank take the same width in `font`.
+// Measured from the glyphs themselves: fontconfig's spacing flag is missing
+// from some monospaced families (Noto Sans Mono among them).
+bool isFixedPitch(const QFont& font);
+
 } // namespace tallyvane
