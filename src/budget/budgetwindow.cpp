@@ -11,6 +11,7 @@
 #include "core/leadingnumber.h"
 #include "core/messages.h"
 #include "core/plannererror.h"
+#include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "shell/busypointer.h"
 #include "shell/captionlabel.h"
@@ -177,7 +178,7 @@ const Budget::SideDesign Budget::ExpenseSide{.kind = BudgetSide::Expense,
                                              .removeName = "DelRecord2",
                                              .removeCaption = "De&lete",
                                              .addChangedName = "AddCorRec2",
-                                             .addChangedCaption = "Add C&hanged Record",
+                                             .addChangedCaption = "Add &Changed Record",
                                              .gridName = "BGrid2",
                                              .amountHeading = "Expense",
                                              .totalCaptionName = "Label4",
@@ -242,9 +243,14 @@ void Budget::buildSide(Side& side, const SideDesign& design)
     side.payments = boxes[2];
     side.budgeted = boxes[3];
 
-    const auto button = [this, &side](const char* caption, const char* name, void (Budget::*action)(Side&)) {
+    // The two sides' buttons read alike; a screen reader tells them apart.
+    const QString sideWords = design.kind == BudgetSide::Income ? QStringLiteral(" in income")
+                                                                : QStringLiteral(" in expenses");
+    const auto button = [this, &side, &sideWords](const char* caption, const char* name,
+                                                  void (Budget::*action)(Side&)) {
         QPushButton* pushButton =
             plannerButton(QString::fromLatin1(caption), QString::fromLatin1(name), this);
+        pushButton->setAccessibleName(pushButton->text().remove(QLatin1Char('&')) + sideWords);
         connect(pushButton, &QPushButton::clicked, this, [this, &side, action] { (this->*action)(side); });
         return pushButton;
     };
@@ -257,6 +263,8 @@ void Budget::buildSide(Side& side, const SideDesign& design)
     side.model = new BudgetGridModel(side.list, QString::fromLatin1(design.amountHeading), this);
     side.grid = new Grid(side.model, this);
     side.grid->setObjectName(QString::fromLatin1(design.gridName));
+    side.grid->setAccessibleName(design.kind == BudgetSide::Income ? QStringLiteral("Income records")
+                                                                   : QStringLiteral("Expense records"));
     side.grid->setHeadingHeightTwips(300);
     // The number column fits the largest record number; the description
     // takes what the figures leave.
@@ -686,7 +694,8 @@ void Budget::print()
         services().showMessage(values(), Message::NoDataToPrint);
         return;
     }
-    printReport([this](const PrintoutSettings& settings) {
+    printReport(printJobName(values().dataFileName, QStringLiteral("Budget statement")),
+                [this](const PrintoutSettings& settings) {
         return budgetPrintout({m_income.list, m_expense.list, chosenPeriod()}, settings);
     });
 }

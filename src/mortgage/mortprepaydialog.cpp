@@ -47,6 +47,7 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
     heading->setObjectName(QStringLiteral("Label2"));
 
     m_grid->setObjectName(QStringLiteral("PGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Additional payments by year"));
     m_grid->setHeadingHeightTwips(510);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnWidth(PrePayGridModel::Year,
@@ -64,6 +65,7 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
     (new QVBoxLayout(yearsFrame))->addWidget(m_grid);
 
     m_percent->setObjectName(QStringLiteral("InPercent"));
+    m_percent->setAccessibleName(QStringLiteral("Increase P+I by percentage"));
     m_percent->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("  100.000%")) + 24);
     showIncrease(Money::fromDouble(static_cast<double>(m_state.paymentIncrease) * 100.0));
     connect(m_percent, &GreenBox::figureStored, this, &MortPrePay::storeIncrease);

@@ -3,6 +3,7 @@
 #include "core/keyfilters.h"
 #include "core/leadingnumber.h"
 #include "core/messages.h"
+#include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "savings/growthengine.h"
 #include "savings/savingsgridmodel.h"
@@ -160,6 +161,7 @@ void SavingsCalc::buildTable()
     m_model = new SavingsGridModel(this);
     m_grid = new Grid(m_model, this);
     m_grid->setObjectName(QStringLiteral("SGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Savings growth by period"));
     m_grid->setHeadingHeightTwips(500);
     m_grid->widenColumn(SavingsGridModel::Period, 300);
     // The amount columns share the rest of the width, never narrower than a figure.
@@ -314,7 +316,7 @@ void SavingsCalc::print()
 {
     if (!hasResults(Message::NoDataToPrint) || !m_calculation)
         return;
-    printReport([this](const PrintoutSettings& settings) {
+    printReport(printJobName(QString(), QStringLiteral("Savings report")), [this](const PrintoutSettings& settings) {
         return savingsPrintout(m_calculation->inputs, m_calculation->result, settings);
     });
 }

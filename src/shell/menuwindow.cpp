@@ -18,6 +18,7 @@ constexpr int MenuHeightTwips = 6300;
 MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent), m_myName(new QLabel(this))
 {
     setObjectName(QStringLiteral("MenuMain"));
+    setWindowTitle(QStringLiteral("Main menu"));
     setAutoFillBackground(true);
 
     auto* title = new QLabel(QStringLiteral("Tallyvane"), this);

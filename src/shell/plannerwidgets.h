@@ -44,6 +44,10 @@ public:
     QSize sizeHint() const override;
 };
 
+// Gives `box` the words of its caption as its accessible name, unless it has
+// a name already.
+void nameAfterCaption(QWidget* box, const QString& caption);
+
 // Captioned cards, `perRow` to a row, each caption above its box; every
 // column takes an equal share of the width.
 using CaptionedBox = std::pair<CaptionLabel*, QWidget*>;

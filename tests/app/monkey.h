@@ -49,6 +49,8 @@ enum class MonkeyStart
 };
 
 QString startName(MonkeyStart start);
+// Goes from the menu of a started program to `start` as a user would.
+void enterStart(TallyvaneApp& app, MonkeyStart start);
 
 struct MonkeyFailure
 {

@@ -55,6 +55,7 @@ struct ReportPage
 struct Report
 {
     ReportFont font;
+    QString jobName; // the print job's name, see printJobName()
     std::vector<ReportPage> pages;
 
     // Characters in the longest line of any page.

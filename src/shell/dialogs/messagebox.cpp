@@ -23,6 +23,10 @@ AMsgbox::AMsgbox(SharedValues& values, QWidget* frame)
     textMsg->setFocusPolicy(Qt::NoFocus);
     textMsg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textMsg->setFixedSize(300, 70);
+    // A screen reader reads the message as the window's name and its text.
+    textMsg->setAccessibleName(QStringLiteral("Message"));
+    textMsg->setAccessibleDescription(textMsg->toPlainText());
+    setAccessibleDescription(textMsg->toPlainText());
 
     auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
     exitButton->setObjectName(QStringLiteral("AMsgExit"));

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tallyvane {
 
 CurrencyBox::CurrencyBox(SharedValues& values, UiServices& services, QWidget* parent)
@@ -85,11 +87,17 @@ ChangeFnt::ChangeFnt(SharedValues& values, UiServices& services, QWidget* frame)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fontFrame);
-    layout->addWidget(
-        plannerCaption(QStringLiteral("  Change Currency Symbol."), QStringLiteral("Label2"), this));
-    layout->addWidget(m_currency);
-    layout->addWidget(plannerCaption(QStringLiteral("Type in your name"), QStringLiteral("Label3"), this));
-    layout->addWidget(m_name);
+    for (const auto& [caption, box] : {std::pair{plannerCaption(QStringLiteral("  Change Currency Symbol."),
+                                                                 QStringLiteral("Label2"), this),
+                                                  static_cast<QWidget*>(m_currency)},
+                                       std::pair{plannerCaption(QStringLiteral("Type in your name"),
+                                                                QStringLiteral("Label3"), this),
+                                                 static_cast<QWidget*>(m_name)}}) {
+        caption->setBuddy(box);
+        nameAfterCaption(box, caption->text());
+        layout->addWidget(caption);
+        layout->addWidget(box);
+    }
     layout->addWidget(m_exit);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/sharedvalues.h"
 #include "shell/placement.h"
+#include "shell/readingorder.h"
 
 namespace tallyvane {
 
@@ -28,6 +29,11 @@ void SharedDialog::showEvent(QShowEvent* event)
         move(dialogScreenPosition(corner, m_offsets, m_values.frameHeightMark, logicalDpiX(), logicalDpiY()));
     }
     QDialog::showEvent(event);
+}
+
+bool SharedDialog::focusNextPrevChild(bool next)
+{
+    return focusNextInReadingOrder(*this, next) || QDialog::focusNextPrevChild(next);
 }
 
 } // namespace tallyvane

@@ -43,6 +43,7 @@ protected:
 
     SharedValues& values() const { return m_values; }
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     SharedValues& m_values;
