@@ -35,10 +35,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tallyvane {
 namespace {
 
-constexpr int AmountColumnTwips = 470;
 const char* const PaymentsCaption = "# paymts per year";
 const char* const BudgetedCaption = "Amount budgeted";
 
@@ -270,8 +271,13 @@ void Budget::buildSide(Side& side, const SideDesign& design)
     // takes what the figures leave.
     side.grid->setColumnWidth(BudgetGridModel::Number,
                               side.grid->fontMetrics().horizontalAdvance(QStringLiteral("No. 0")) + 8);
-    side.grid->widenColumn(BudgetGridModel::Amount, AmountColumnTwips);
-    side.grid->widenColumn(BudgetGridModel::Budgeted, AmountColumnTwips);
+    // The figure columns fit the largest figure and the description takes
+    // the rest, so every column shows on a small screen, never scrolled aside.
+    const int figureWidth = side.grid->fontMetrics().horizontalAdvance(QStringLiteral("9,999,999.99")) + 12;
+    for (const int column : {BudgetGridModel::Amount, BudgetGridModel::Budgeted})
+        side.grid->setColumnWidth(column,
+                                  std::max(figureWidth, side.grid->horizontalHeader()->sectionSizeHint(column)));
+    side.grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     side.grid->horizontalHeader()->setSectionResizeMode(BudgetGridModel::Description, QHeaderView::Stretch);
     connect(side.grid, &Grid::cellClicked, this, [this, &side] { presetRecordNumber(side); });
 

@@ -126,6 +126,13 @@ QGridLayout* buttonGrid(const std::vector<std::vector<QWidget*>>& rows)
     return grid;
 }
 
+void fitListToEntries(QComboBox* list)
+{
+    // The choices are fixed, so the list is never narrower than the longest.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumWidth(list->sizeHint().width());
+}
+
 QComboBox* choiceList(const QString& name, QWidget* parent)
 {
     auto* list = new QComboBox(parent);

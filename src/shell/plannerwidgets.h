@@ -67,10 +67,14 @@ template <typename Value> struct ListEntry
 
 QComboBox* choiceList(const QString& name, QWidget* parent);
 
+// Keeps `list` at least as wide as its longest entry.
+void fitListToEntries(QComboBox* list);
+
 template <typename Value> void addListEntries(QComboBox* list, const std::vector<ListEntry<Value>>& entries)
 {
     for (const ListEntry<Value>& entry : entries)
         list->addItem(entry.text, static_cast<int>(entry.value));
+    fitListToEntries(list);
 }
 
 template <typename Value> Value chosenEntry(const QComboBox* list)
