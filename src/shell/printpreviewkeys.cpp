@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QToolBar>
 #include <QToolButton>
@@ -103,6 +104,9 @@ void setUpPreviewKeyboard(QPrintPreviewDialog& preview, QAction* savePdf)
 
     if (auto* zoom = tools->findChild<QComboBox*>())
         zoom->setAccessibleName(QStringLiteral("Zoom"));
+    for (auto* pageNumber : tools->findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(pageNumber->parentWidget()))
+            pageNumber->setAccessibleName(QStringLiteral("Page number"));
     if (auto* pages = preview.findChild<QGraphicsView*>())
         pages->setAccessibleName(QStringLiteral("Pages"));
 

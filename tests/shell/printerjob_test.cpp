@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,8 +15,7 @@ namespace {
 TEST(PrinterJob, PrintsOnlyTheChosenPagesAsOftenAsAsked)
 {
     Report report;
-    for (int page = 1; page <= 7; ++page)
-        report.pages.push_back({.lines = {{.items = {{.column = 1, .text = QStringLiteral("Page %1").arg(page)}}}}});
+    report.pages.resize(7);
     QTemporaryDir folder;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -31,8 +29,7 @@ TEST(PrinterJob, PrintsOnlyTheChosenPagesAsOftenAsAsked)
     ASSERT_TRUE(printReportOn(report, printer));
     QFile pdf(printer.outputFileName());
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    static const QRegularExpression count(QStringLiteral("/Count (\\d+)"));
-    EXPECT_EQ(count.match(QString::fromLatin1(pdf.readAll())).captured(1).toInt(), 4);
+    EXPECT_TRUE(pdf.readAll().contains("/Count 4")); // 2 copies of pages 2 and 3
     EXPECT_EQ(paintedPageOrder(7, {.pages = {2, 3}, .copies = 2, .collate = false}), (std::vector<int>{1, 1, 2, 2}));
 }
 
