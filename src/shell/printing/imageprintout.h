@@ -18,7 +18,7 @@ struct ImagePrintout
 {
     QImage image;
     QSizeF printedSize; // in points
-    QString jobName;    // the print job's name, see printJobName()
+    QString jobName = {}; // the print job's name, see printJobName()
 };
 
 // Paints the picture on `copies` pages; false when the device could not be
