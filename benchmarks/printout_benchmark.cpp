@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to print the longest schedule the result table holds (40 years of
 // weekly payments, dated, every payment shown) as a PDF: building the report,
 // painting it, and the whole way to the file written.

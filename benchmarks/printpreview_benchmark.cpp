@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from asking for the preview of the longest schedule's printout to its
 // pages laid out and the first one painted on screen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from a click on Calculate to a filled grid in the savings window,
 // shown offscreen, including the events that lay out and paint the table.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder (or scripts/dev
 # package) makes tallyvane_<version>_<arch>.deb from the install rules.
 # Library dependencies are read from the programs themselves by

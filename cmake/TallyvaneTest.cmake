@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tallyvane_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI])
 # Builds one GoogleTest executable and registers it with CTest. GUI tests get a
 # main that creates a QApplication and run on the offscreen platform.

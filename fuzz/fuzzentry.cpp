@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libFuzzer entry of one target: TALLYVANE_FUZZ_TARGET names the check
 // it runs, which the replay test of the normal suite runs as well.
 

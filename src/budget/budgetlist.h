@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The budget planner keeps two BudgetLists, income and expenses, of at most

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "budget/budgetwindow.h"
 
 #include "budget/budgetdisplay.h"
@@ -11,6 +12,7 @@
 #include "core/leadingnumber.h"
 #include "core/messages.h"
 #include "core/plannererror.h"
+#include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "shell/busypointer.h"
 #include "shell/captionlabel.h"
@@ -34,10 +36,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tallyvane {
 namespace {
 
-constexpr int AmountColumnTwips = 470;
 const char* const PaymentsCaption = "# paymts per year";
 const char* const BudgetedCaption = "Amount budgeted";
 
@@ -177,7 +180,7 @@ const Budget::SideDesign Budget::ExpenseSide{.kind = BudgetSide::Expense,
                                              .removeName = "DelRecord2",
                                              .removeCaption = "De&lete",
                                              .addChangedName = "AddCorRec2",
-                                             .addChangedCaption = "Add C&hanged Record",
+                                             .addChangedCaption = "Add &Changed Record",
                                              .gridName = "BGrid2",
                                              .amountHeading = "Expense",
                                              .totalCaptionName = "Label4",
@@ -242,9 +245,14 @@ void Budget::buildSide(Side& side, const SideDesign& design)
     side.payments = boxes[2];
     side.budgeted = boxes[3];
 
-    const auto button = [this, &side](const char* caption, const char* name, void (Budget::*action)(Side&)) {
+    // The two sides' buttons read alike; a screen reader tells them apart.
+    const QString sideWords = design.kind == BudgetSide::Income ? QStringLiteral(" in income")
+                                                                : QStringLiteral(" in expenses");
+    const auto button = [this, &side, &sideWords](const char* caption, const char* name,
+                                                  void (Budget::*action)(Side&)) {
         QPushButton* pushButton =
             plannerButton(QString::fromLatin1(caption), QString::fromLatin1(name), this);
+        pushButton->setAccessibleName(pushButton->text().remove(QLatin1Char('&')) + sideWords);
         connect(pushButton, &QPushButton::clicked, this, [this, &side, action] { (this->*action)(side); });
         return pushButton;
     };
@@ -257,13 +265,20 @@ void Budget::buildSide(Side& side, const SideDesign& design)
     side.model = new BudgetGridModel(side.list, QString::fromLatin1(design.amountHeading), this);
     side.grid = new Grid(side.model, this);
     side.grid->setObjectName(QString::fromLatin1(design.gridName));
+    side.grid->setAccessibleName(design.kind == BudgetSide::Income ? QStringLiteral("Income records")
+                                                                   : QStringLiteral("Expense records"));
     side.grid->setHeadingHeightTwips(300);
     // The number column fits the largest record number; the description
     // takes what the figures leave.
     side.grid->setColumnWidth(BudgetGridModel::Number,
                               side.grid->fontMetrics().horizontalAdvance(QStringLiteral("No. 0")) + 8);
-    side.grid->widenColumn(BudgetGridModel::Amount, AmountColumnTwips);
-    side.grid->widenColumn(BudgetGridModel::Budgeted, AmountColumnTwips);
+    // The figure columns fit the largest figure and the description takes
+    // the rest, so every column shows on a small screen, never scrolled aside.
+    const int figureWidth = side.grid->fontMetrics().horizontalAdvance(QStringLiteral("9,999,999.99")) + 12;
+    for (const int column : {BudgetGridModel::Amount, BudgetGridModel::Budgeted})
+        side.grid->setColumnWidth(column,
+                                  std::max(figureWidth, side.grid->horizontalHeader()->sectionSizeHint(column)));
+    side.grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     side.grid->horizontalHeader()->setSectionResizeMode(BudgetGridModel::Description, QHeaderView::Stretch);
     connect(side.grid, &Grid::cellClicked, this, [this, &side] { presetRecordNumber(side); });
 
@@ -688,7 +703,8 @@ void Budget::print()
         services().showMessage(values(), Message::NoDataToPrint);
         return;
     }
-    printReport([this](const PrintoutSettings& settings) {
+    printReport(printJobName(values().dataFileName, QStringLiteral("Budget statement")),
+                [this](const PrintoutSettings& settings) {
         return budgetPrintout({m_income.list, m_expense.list, chosenPeriod()}, settings);
     });
 }

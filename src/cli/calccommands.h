@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The subcommands of tallyvane-calc. Each reads its own options, writes its

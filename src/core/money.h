@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Money is fixed point: a signed 64-bit count of ten-thousandths. Every value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Counters, codes and mode values are 16-bit signed whole numbers. Values that

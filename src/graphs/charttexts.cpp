@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/charttexts.h"
 
 #include "core/numberformat.h"
@@ -83,6 +84,19 @@ QString pointToolTip(const GraphPoint& point, const QString& currencySymbol)
 {
     return QStringLiteral("Year %1: %2")
         .arg(pointLabel(point), withSymbol(formatMoney(point.value, u"###,###,###,##0.00"), currencySymbol));
+}
+
+QString chartDescription(const std::vector<GraphPoint>& points, const QString& currencySymbol)
+{
+    if (points.empty())
+        return QStringLiteral("No bars.");
+    const auto largest = std::max_element(points.begin(), points.end(), [](const GraphPoint& a, const GraphPoint& b) {
+        return a.value < b.value;
+    });
+    return QStringLiteral("%1 bars, from %2 to %3; the largest %4")
+        .arg(points.size())
+        .arg(pointToolTip(points.front(), currencySymbol), pointToolTip(points.back(), currencySymbol),
+             pointToolTip(*largest, currencySymbol));
 }
 
 } // namespace tallyvane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a bar chart writes, worked out once for the flat and the solid chart
@@ -46,5 +47,8 @@ QString axisLabel(double value, const QString& currencySymbol);
 QString pointLabel(const GraphPoint& point);
 // "Year 7: $81,234.56"
 QString pointToolTip(const GraphPoint& point, const QString& currencySymbol);
+// What a screen reader says of the chart: "20 bars, from Year 1: $150,000.00
+// to Year 20: $0.00; the largest Year 1: $150,000.00". "No bars." when empty.
+QString chartDescription(const std::vector<GraphPoint>& points, const QString& currencySymbol);
 
 } // namespace tallyvane

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/graphwindow.h"
 
+#include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "graphs/chartprintimage.h"
+#include "graphs/charttexts.h"
 #include "graphs/flatbarchart.h"
 #include "graphs/solidbarchart.h"
+#include "mortgage/amortizationinput.h"
 #include "shell/busypointer.h"
 #include "shell/dialogs/yesnodialog.h"
 #include "shell/helpcontexts.h"
@@ -18,6 +22,19 @@
 #include <QVBoxLayout>
 
 namespace tallyvane {
+namespace {
+
+// The file the chart's figures came from: the mortgage or loan file; a
+// savings projection has none.
+QString chartFileName(const SharedValues& values)
+{
+    if (values.graphSource != static_cast<std::int16_t>(GraphSource::Mortgage))
+        return {};
+    return values.loanKind == static_cast<std::int16_t>(LoanKind::PersonalLoan) ? values.loanFileName
+                                                                                : values.mortFileName;
+}
+
+} // namespace
 
 GraphsAll::GraphsAll(SharedValues& values, UiServices& services, PlannerHost& host, QWidget* parent)
     : PlannerWindow(values, services, host,
@@ -30,6 +47,10 @@ GraphsAll::GraphsAll(SharedValues& values, UiServices& services, PlannerHost& ho
     m_solid = new SolidBarChart(this);
     m_flat->showSeries(m_series, values.currencySymbol);
     m_solid->showSeries(m_series, values.currencySymbol);
+    for (QWidget* chart : {static_cast<QWidget*>(m_flat), static_cast<QWidget*>(m_solid)}) {
+        chart->setAccessibleName(m_series.title.trimmed());
+        chart->setAccessibleDescription(chartDescription(m_series.points, values.currencySymbol));
+    }
     m_showFlat = plannerButton(QStringLiteral("Show Graph in &2D"), QStringLiteral("Sav2D"), this);
     m_showSolid = plannerButton(QStringLiteral("Show Graph in &3D"), QStringLiteral("ThreeDee"), this);
     m_printer = plannerButton(QStringLiteral("&To Printer"), QStringLiteral("Ptr"), this);
@@ -90,6 +111,7 @@ void GraphsAll::print()
         const BusyPointer busy;
         printout = chartPrintout(m_chartKind, m_series, values().currencySymbol, colour);
     }
+    printout.jobName = printJobName(chartFileName(values()), m_series.title);
     services().showImagePreview(printout);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mortgage/mortdatedialog.h"
 
 #include "core/dates.h"
@@ -6,6 +7,7 @@
 #include "core/sharedvalues.h"
 #include "shell/captionlabel.h"
 #include "shell/greenbox.h"
+#include "shell/plannerwidgets.h"
 #include "shell/uiservices.h"
 
 #include <QHBoxLayout>
@@ -32,6 +34,8 @@ MortDateInput::MortDateInput(MortgageWindowState& state, SharedValues& values, U
     caption->setObjectName(QStringLiteral("Label1"));
 
     m_date->setObjectName(QStringLiteral("InDate"));
+    caption->setBuddy(m_date);
+    nameAfterCaption(m_date, caption->text());
     m_date->setContextMenuPolicy(Qt::NoContextMenu);
     m_date->setText(shortDateText(parseShortDate(m_state.firstPaymentDate)));
     m_date->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) * 2);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A mortgage (".UMD") or personal loan (".ULD") file keeps what is needed to

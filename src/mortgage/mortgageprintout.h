@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The mortgage or loan table printout: the loan's inputs, the summary figures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mortgage/mortgagewindow.h"
 
 #include "core/arithmeticfault.h"
@@ -7,6 +8,7 @@
 #include "core/leadingnumber.h"
 #include "core/messages.h"
 #include "core/numberformat.h"
+#include "core/report/printout.h"
 #include "core/rightalign.h"
 #include "core/sharedvalues.h"
 #include "mortgage/amortizationdisplay.h"
@@ -206,7 +208,7 @@ void MortgageCalc::buildButtons()
     showPrepaymentIndicator();
     m_showDays = button("&Days in year", "MShowIRF", &MortgageCalc::chooseDaysInYear);
     m_openFile = button("&Open File", "MLoadFile", &MortgageCalc::openChosenFile);
-    m_saveFile = button("S&ave File", "MSaveFile", &MortgageCalc::saveFile);
+    m_saveFile = button("Save &File", "MSaveFile", &MortgageCalc::saveFile);
     m_printer = button("To &Printer", "MPrinter", &MortgageCalc::print);
     m_graph = button("&Show Graph", "MGraphs", &MortgageCalc::showGraph);
     m_help = button("Quick &Help", "MHelp", &MortgageCalc::toggleQuickHelp);
@@ -220,6 +222,7 @@ void MortgageCalc::buildTable()
     m_model->showHeadings(AmortizationView::AnnualTotals, false);
     m_grid = new Grid(m_model, this);
     m_grid->setObjectName(QStringLiteral("MGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Amortization schedule"));
     m_grid->setHeadingHeightTwips(510);
     const QFontMetrics figures = m_grid->fontMetrics();
     const QFontMetrics firstColumn(m_model->data(m_model->index(0, 0), Qt::FontRole).value<QFont>());
@@ -522,7 +525,9 @@ void MortgageCalc::print()
 {
     if (!hasResults(Message::NoDataToPrint) || !m_shown)
         return;
-    printReport([this](const PrintoutSettings& settings) {
+    const QString printout = m_mode.loanKind == LoanKind::PersonalLoan ? QStringLiteral("Loan table")
+                                                                        : QStringLiteral("Mortgage table");
+    printReport(printJobName(rememberedFileName(), printout), [this](const PrintoutSettings& settings) {
         return mortgagePrintout(m_shown->first, m_shown->second, settings);
     });
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mortgage/mortprepaydialog.h"
 
 #include "core/arithmeticfault.h"
@@ -47,6 +48,7 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
     heading->setObjectName(QStringLiteral("Label2"));
 
     m_grid->setObjectName(QStringLiteral("PGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Additional payments by year"));
     m_grid->setHeadingHeightTwips(510);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnWidth(PrePayGridModel::Year,
@@ -64,6 +66,7 @@ MortPrePay::MortPrePay(MortgageWindowState& state, Money termYears, SharedValues
     (new QVBoxLayout(yearsFrame))->addWidget(m_grid);
 
     m_percent->setObjectName(QStringLiteral("InPercent"));
+    m_percent->setAccessibleName(QStringLiteral("Increase P+I by percentage"));
     m_percent->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("  100.000%")) + 24);
     showIncrease(Money::fromDouble(static_cast<double>(m_state.paymentIncrease) * 100.0));
     connect(m_percent, &GreenBox::figureStored, this, &MortPrePay::storeIncrease);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A net worth file holds 32 lines: the two counts, then rows 1 to 31 of both

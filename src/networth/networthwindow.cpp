@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "networth/networthwindow.h"
 
 #include "core/keyfilters.h"
 #include "core/messages.h"
+#include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "networth/networthdisplay.h"
 #include "networth/networthfile.h"
@@ -63,6 +65,7 @@ Grid* NetWorthCalc::buildGrid(NetWorthGridModel* model, const char* name)
 {
     auto* grid = new Grid(model, this);
     grid->setObjectName(QString::fromLatin1(name));
+    grid->setAccessibleName(model == m_assetsModel ? QStringLiteral("Assets") : QStringLiteral("Liabilities"));
     grid->setHeadingHeightTwips(HeadingHeightTwips);
     // Names take whatever width the window gives; figures keep theirs.
     grid->horizontalHeader()->setSectionResizeMode(NetWorthGridModel::Name, QHeaderView::Stretch);
@@ -87,9 +90,11 @@ void NetWorthCalc::buildButtons()
         return pushButton;
     };
     m_insertAssets = plannerButton(QStringLiteral("&Insert blank line"), QStringLiteral("InsertAss"), this);
+    m_insertAssets->setAccessibleName(QStringLiteral("Insert blank line in assets"));
     connect(m_insertAssets, &QPushButton::clicked, this, [this] { insertBlankLine(NetWorthSide::Assets); });
     m_insertLiabilities =
         plannerButton(QStringLiteral("Insert &blank line"), QStringLiteral("InsertLiab"), this);
+    m_insertLiabilities->setAccessibleName(QStringLiteral("Insert blank line in liabilities"));
     connect(m_insertLiabilities, &QPushButton::clicked, this,
             [this] { insertBlankLine(NetWorthSide::Liabilities); });
     m_calculate = plannerButton(QStringLiteral("&Calculate"), QStringLiteral("NCalc"), this);
@@ -314,7 +319,8 @@ void NetWorthCalc::printClicked()
 {
     if (!calculateClicked())
         return;
-    printReport([this](const PrintoutSettings& settings) { return netWorthPrintout(m_sheet, settings); });
+    printReport(printJobName(values().dataFileName, QStringLiteral("Net worth statement")),
+                [this](const PrintoutSettings& settings) { return netWorthPrintout(m_sheet, settings); });
 }
 
 void NetWorthCalc::toggleQuickHelp()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The net worth window (NetWorthCalc): the assets grid (NGrid1) beside the

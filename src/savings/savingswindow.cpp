@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "savings/savingswindow.h"
 
 #include "core/keyfilters.h"
 #include "core/leadingnumber.h"
 #include "core/messages.h"
+#include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "savings/growthengine.h"
 #include "savings/savingsgridmodel.h"
@@ -158,6 +160,7 @@ void SavingsCalc::buildTable()
     m_model = new SavingsGridModel(this);
     m_grid = new Grid(m_model, this);
     m_grid->setObjectName(QStringLiteral("SGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Savings growth by period"));
     m_grid->setHeadingHeightTwips(500);
     m_grid->widenColumn(SavingsGridModel::Period, 300);
     // The amount columns share the rest of the width, never narrower than a figure.
@@ -312,7 +315,7 @@ void SavingsCalc::print()
 {
     if (!hasResults(Message::NoDataToPrint) || !m_calculation)
         return;
-    printReport([this](const PrintoutSettings& settings) {
+    printReport(printJobName(QString(), QStringLiteral("Savings report")), [this](const PrintoutSettings& settings) {
         return savingsPrintout(m_calculation->inputs, m_calculation->result, settings);
     });
 }

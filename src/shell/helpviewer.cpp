@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/helpviewer.h"
 
 #include "core/safefile.h"
@@ -18,6 +19,7 @@ HelpViewer::HelpViewer(QString helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_helpFile(std::move(helpFile)), m_browser(new QTextBrowser(this))
 {
     setWindowTitle(QStringLiteral("How to Use Tallyvane"));
+    m_browser->setAccessibleName(QStringLiteral("Help"));
     m_browser->setOpenExternalLinks(false);
     m_browser->document()->setDocumentMargin(16);
     auto* layout = new QVBoxLayout(this);

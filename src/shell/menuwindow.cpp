@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/menuwindow.h"
 
 #include "shell/placement.h"
@@ -27,6 +28,7 @@ void setTextColour(QLabel* label, QColor colour)
 MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent), m_myName(new QLabel(this))
 {
     setObjectName(QStringLiteral("MenuMain"));
+    setWindowTitle(QStringLiteral("Main menu"));
     setAutoFillBackground(true);
 
     auto* title = new QLabel(QStringLiteral("Tallyvane"), this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Window positions are kept in twips (1/1440 inch) and turned into pixels with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/plannerwidgets.h"
 
 #include "shell/greenbox.h"
@@ -5,6 +6,7 @@
 
 #include <QGridLayout>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -79,6 +81,18 @@ QSize ResultLabel::sizeHint() const
     return minimumSizeHint();
 }
 
+void nameAfterCaption(QWidget* box, const QString& caption)
+{
+    // A list is read out by its value, a box by its buddy; a name of its own
+    // tells a screen reader what either holds.
+    const QString name = captionLines(caption).join(QLatin1Char(' '));
+    if (box->accessibleName().isEmpty())
+        box->setAccessibleName(name);
+    if (auto* list = qobject_cast<QComboBox*>(box); list && list->lineEdit() &&
+                                                     list->lineEdit()->accessibleName().isEmpty())
+        list->lineEdit()->setAccessibleName(name);
+}
+
 QGridLayout* captionedCards(const std::vector<CaptionedBox>& cards, int perRow)
 {
     auto* grid = new QGridLayout;
@@ -89,6 +103,7 @@ QGridLayout* captionedCards(const std::vector<CaptionedBox>& cards, int perRow)
         const int row = card / perRow * 2;
         const int column = card % perRow;
         caption->setBuddy(box);
+        nameAfterCaption(box, caption->text());
         grid->addWidget(caption, row, column);
         grid->addWidget(box, row + 1, column);
         grid->setColumnStretch(column, 1);
@@ -110,6 +125,13 @@ QGridLayout* buttonGrid(const std::vector<std::vector<QWidget*>>& rows)
         }
     }
     return grid;
+}
+
+void fitListToEntries(QComboBox* list)
+{
+    // The choices are fixed, so the list is never narrower than the longest.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumWidth(list->sizeHint().width());
 }
 
 QComboBox* choiceList(const QString& name, QWidget* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pieces every planner window builds from: buttons, captions over their
@@ -44,6 +45,10 @@ public:
     QSize sizeHint() const override;
 };
 
+// Gives `box` the words of its caption as its accessible name, unless it has
+// a name already.
+void nameAfterCaption(QWidget* box, const QString& caption);
+
 // Captioned cards, `perRow` to a row, each caption above its box; every
 // column takes an equal share of the width.
 using CaptionedBox = std::pair<CaptionLabel*, QWidget*>;
@@ -63,10 +68,14 @@ template <typename Value> struct ListEntry
 
 QComboBox* choiceList(const QString& name, QWidget* parent);
 
+// Keeps `list` at least as wide as its longest entry.
+void fitListToEntries(QComboBox* list);
+
 template <typename Value> void addListEntries(QComboBox* list, const std::vector<ListEntry<Value>>& entries)
 {
     for (const ListEntry<Value>& entry : entries)
         list->addItem(entry.text, static_cast<int>(entry.value));
+    fitListToEntries(list);
 }
 
 template <typename Value> Value chosenEntry(const QComboBox* list)

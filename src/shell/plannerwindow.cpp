@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/plannerwindow.h"
 
 #include "core/keyfilters.h"
@@ -9,6 +10,7 @@
 #include "shell/greenbox.h"
 #include "shell/plannerhost.h"
 #include "shell/plannerwidgets.h"
+#include "shell/readingorder.h"
 #include "shell/uiservices.h"
 
 #include <QBoxLayout>
@@ -155,6 +157,7 @@ void PlannerWindow::setUpQuickHelp(const QString& name, QPushButton* toggle, QWi
     m_quickHelp = new QPlainTextEdit(this);
     m_quickHelp->setObjectName(name);
     m_quickHelp->setReadOnly(true);
+    m_quickHelp->setAccessibleName(QStringLiteral("Quick help"));
     m_quickHelp->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     m_quickHelp->installEventFilter(this);
     m_quickHelp->hide();
@@ -192,7 +195,7 @@ void PlannerWindow::closeQuickHelp()
     m_quickHelpReplaces->show();
 }
 
-bool PlannerWindow::printReport(const std::function<Report(const PrintoutSettings&)>& build)
+bool PlannerWindow::printReport(const QString& jobName, const std::function<Report(const PrintoutSettings&)>& build)
 {
     m_services.askPrintHeader(m_values);
     if (m_values.printHeader == QLatin1String(CancelledPrintHeader))
@@ -200,6 +203,7 @@ bool PlannerWindow::printReport(const std::function<Report(const PrintoutSetting
     std::optional<Report> report;
     if (!runOperation(nullptr, [&] { report = build(printoutSettings(m_values)); }))
         return false;
+    report->jobName = jobName;
     m_services.showPrintPreview(*report);
     return true;
 }
@@ -211,6 +215,11 @@ void PlannerWindow::exitToMenu()
     m_leaving = true;
     m_values.entryChanged = 0;
     m_host.returnToMenu();
+}
+
+bool PlannerWindow::focusNextPrevChild(bool next)
+{
+    return focusNextInReadingOrder(*this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void PlannerWindow::closeEvent(QCloseEvent* event)

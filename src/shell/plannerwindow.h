@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // PlannerWindow is the base of every planner window. A planner declares what
@@ -115,9 +116,10 @@ protected:
     bool isQuickHelpOpen() const { return m_quickHelpOpen; }
 
     // Asks for the printout's header, builds the printout for it and shows it
-    // in the print preview. A cancelled header prints nothing; a PlannerError
-    // from the builder is shown as its message. False when nothing was shown.
-    bool printReport(const std::function<Report(const PrintoutSettings&)>& build);
+    // in the print preview, to be printed as the job `jobName`. A cancelled
+    // header prints nothing; a PlannerError from the builder is shown as its
+    // message. False when nothing was shown.
+    bool printReport(const QString& jobName, const std::function<Report(const PrintoutSettings&)>& build);
 
     // A planner that turns into another kind of itself (a mortgage window
     // opening a loan file) takes that kind's frame title and help topic.
@@ -126,6 +128,7 @@ protected:
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();
 
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,18 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/printpreview.h"
 
 #include "core/messages.h"
 #include "shell/dialogs/filechooser.h"
+#include "shell/printerjob.h"
 #include "shell/printing/imageprintout.h"
 #include "shell/printing/reportpainter.h"
+#include "shell/printpreviewkeys.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPaintEngine>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
 
+#include <algorithm>
 #include <functional>
 
 namespace tallyvane {
@@ -45,10 +50,28 @@ void savePdf(const PdfSaver& save, const QPrinter& printer, QWidget* parent)
     saveShowingFailure(save, path, printer, parent);
 }
 
-void showPreview(const PagePainter& paint, const PdfSaver& save, QWidget* parent)
+// The system print dialog, bounded to the printout's pages; the printout
+// goes to the printer (or the file) as the dialog was left, and the preview
+// closes.
+void printFromPreview(const PagePainter& paint, const PdfSaver& save, QPrinter& printer, int pageCount,
+                      QPrintPreviewDialog& preview)
+{
+    QPrintDialog dialog(&printer, &preview);
+    dialog.setMinMax(1, std::max(pageCount, 1));
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printOnPrinter(printer, paint, save, &preview);
+    preview.accept();
+}
+
+void showPreview(const PagePainter& paint, const PdfSaver& save, int pageCount, const QString& jobName,
+                 QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(defaultPaperSize());
+    preparePrinter(printer, pageCount, jobName);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
@@ -59,6 +82,13 @@ void showPreview(const PagePainter& paint, const PdfSaver& save, QWidget* parent
         pdf->setToolTip(QStringLiteral("Save these pages as a PDF file"));
         QObject::connect(pdf, &QAction::triggered, &preview,
                          [&save, &printer, &preview] { savePdf(save, printer, &preview); });
+        if (QAction* print = previewAction(preview, QStringLiteral("Print"))) {
+            QObject::disconnect(print, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(print, &QAction::triggered, &preview, [&paint, &save, &printer, pageCount, &preview] {
+                printFromPreview(paint, save, printer, pageCount, preview);
+            });
+        }
+        setUpPreviewKeyboard(preview, pdf);
     }
     if (parent)
         preview.resize(parent->window()->size() * 0.9);
@@ -83,18 +113,18 @@ void printOnPrinter(QPrinter& printer, const PagePainter& paint, const PdfSaver&
 void showReportPreview(const Report& report, QWidget* parent)
 {
     showPreview(
-        [&report](QPrinter& device) { paintReport(report, device); },
+        [&report](QPrinter& device) { printReportOn(report, device); },
         [&report](const QString& path, const QPageSize& paper) { return saveReportPdf(report, path, paper); },
-        parent);
+        static_cast<int>(report.pages.size()), report.jobName, parent);
 }
 
 void showImagePreview(const ImagePrintout& printout, QWidget* parent)
 {
-    showPreview([&printout](QPrinter& device) { paintImagePrintout(printout, device); },
+    showPreview([&printout](QPrinter& device) { printImageOn(printout, device); },
                 [&printout](const QString& path, const QPageSize& paper) {
                     return saveImagePrintoutPdf(printout, path, paper);
                 },
-                parent);
+                1, printout.jobName, parent);
 }
 
 } // namespace tallyvane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // TallyvaneApp owns what lives for the whole run: the shared values, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "monkey.h"
 
 #include "app/planners.h"
@@ -281,18 +282,23 @@ void Monkey::startProgram()
 
 void Monkey::enter(MonkeyStart start)
 {
+    enterStart(*m_app, start);
+}
+
+void enterStart(TallyvaneApp& app, MonkeyStart start)
+{
     static const MenuChoice choices[] = {MenuChoice::HowTo,    MenuChoice::Budget, MenuChoice::Savings,
                                          MenuChoice::Mortgage, MenuChoice::Loans,  MenuChoice::NetWorth,
                                          MenuChoice::Mortgage};
     if (start == MonkeyStart::Menu)
         return;
-    QTest::mouseClick(m_app->menu().button(choices[static_cast<int>(start)]), Qt::LeftButton);
+    QTest::mouseClick(app.menu().button(choices[static_cast<int>(start)]), Qt::LeftButton);
     QApplication::processEvents();
-    PlannerWindow* planner = m_app->navigator().openPlanner();
+    PlannerWindow* planner = app.navigator().openPlanner();
     if (start != MonkeyStart::Graph || planner == nullptr)
         return;
     // A 150,000 mortgage at 7 % over 20 years, calculated and drawn.
-    SharedValues& values = m_app->values();
+    SharedValues& values = app.values();
     values.inputValues[MortgageSlot::Principal] = Money::fromWhole(150000);
     values.inputValues[MortgageSlot::Rate] = Money::fromWhole(7);
     values.inputValues[MortgageSlot::TermYears] = Money::fromWhole(20);

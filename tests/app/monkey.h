@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A seeded monkey over the whole program: the frame with its menu and every
@@ -49,6 +50,8 @@ enum class MonkeyStart
 };
 
 QString startName(MonkeyStart start);
+// Goes from the menu of a started program to `start` as a user would.
+void enterStart(TallyvaneApp& app, MonkeyStart start);
 
 struct MonkeyFailure
 {

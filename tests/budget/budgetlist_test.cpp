@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "budget/budgetfile.h"
 #include "budget/budgetlist.h"
 #include "budget/budgettotals.h"

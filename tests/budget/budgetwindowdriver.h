@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Opens the budget worksheet for the shared planner-window driver, with Enter

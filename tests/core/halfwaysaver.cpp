@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a large file through saveFileSafely and stops half way through
 // writing it, saying "halfway" on its output, until it is killed: the save
 // fault test kills it there and looks at what is left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "networth/networthprintout.h"
 #include "printers.h"
 #include "sidefixture.h"

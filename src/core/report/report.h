@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A printout is built once as a Report and then rendered: painted on a printer,
@@ -55,6 +56,7 @@ struct ReportPage
 struct Report
 {
     ReportFont font;
+    QString jobName; // the print job's name, see printJobName()
     std::vector<ReportPage> pages;
 
     // Characters in the longest line of any page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialogs/messagebox.h"
 
 #include "core/sharedvalues.h"
@@ -23,6 +24,10 @@ AMsgbox::AMsgbox(SharedValues& values, QWidget* frame)
     textMsg->setFocusPolicy(Qt::NoFocus);
     textMsg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textMsg->setFixedSize(300, 70);
+    // A screen reader reads the message as the window's name and its text.
+    textMsg->setAccessibleName(QStringLiteral("Message"));
+    textMsg->setAccessibleDescription(textMsg->toPlainText());
+    setAccessibleDescription(textMsg->toPlainText());
 
     auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
     exitButton->setObjectName(QStringLiteral("AMsgExit"));

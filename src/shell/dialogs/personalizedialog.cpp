@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialogs/personalizedialog.h"
 
 #include "core/keyfilters.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace tallyvane {
 
@@ -85,11 +88,17 @@ ChangeFnt::ChangeFnt(SharedValues& values, UiServices& services, QWidget* frame)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fontFrame);
-    layout->addWidget(
-        plannerCaption(QStringLiteral("  Change Currency Symbol."), QStringLiteral("Label2"), this));
-    layout->addWidget(m_currency);
-    layout->addWidget(plannerCaption(QStringLiteral("Type in your name"), QStringLiteral("Label3"), this));
-    layout->addWidget(m_name);
+    for (const auto& [caption, box] : {std::pair{plannerCaption(QStringLiteral("  Change Currency Symbol."),
+                                                                 QStringLiteral("Label2"), this),
+                                                  static_cast<QWidget*>(m_currency)},
+                                       std::pair{plannerCaption(QStringLiteral("Type in your name"),
+                                                                QStringLiteral("Label3"), this),
+                                                 static_cast<QWidget*>(m_name)}}) {
+        caption->setBuddy(box);
+        nameAfterCaption(box, caption->text());
+        layout->addWidget(caption);
+        layout->addWidget(box);
+    }
     layout->addWidget(m_exit);
 }
 

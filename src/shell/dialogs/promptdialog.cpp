@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialogs/promptdialog.h"
 
 #include "shell/greenbox.h"
+#include "shell/plannerwidgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +24,8 @@ PromptDialog::PromptDialog(const PromptLayout& layout, SharedValues& values, UiS
     m_box = new GreenBox(boxLayout, values, services, this);
     m_box->setObjectName(layout.boxName);
     m_box->setMinimumWidth(280);
+    label->setBuddy(m_box);
+    nameAfterCaption(m_box, layout.labelText);
 
     auto* acceptButton = new QPushButton(layout.acceptText, this);
     acceptButton->setObjectName(layout.acceptName);

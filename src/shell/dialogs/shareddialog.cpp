@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialogs/shareddialog.h"
 
 #include "core/sharedvalues.h"
 #include "shell/placement.h"
+#include "shell/readingorder.h"
 
 namespace tallyvane {
 
@@ -28,6 +30,11 @@ void SharedDialog::showEvent(QShowEvent* event)
         move(dialogScreenPosition(corner, m_offsets, m_values.frameHeightMark, logicalDpiX(), logicalDpiY()));
     }
     QDialog::showEvent(event);
+}
+
+bool SharedDialog::focusNextPrevChild(bool next)
+{
+    return focusNextInReadingOrder(*this, next) || QDialog::focusNextPrevChild(next);
 }
 
 } // namespace tallyvane

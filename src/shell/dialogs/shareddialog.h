@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The shared dialogs are the small modal windows every planner uses: the
@@ -43,6 +44,7 @@ protected:
 
     SharedValues& values() const { return m_values; }
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     SharedValues& m_values;

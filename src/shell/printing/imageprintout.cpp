@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/printing/imageprintout.h"
 
 #include "core/safefile.h"
@@ -15,7 +16,7 @@ constexpr double TopMarginPoints = 72.0;
 
 } // namespace
 
-bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device)
+bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device, int copies)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -26,14 +27,19 @@ bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device
     const QSizeF size = printout.printedSize * scale;
     const double left = (device.pageLayout().fullRect(QPageLayout::Point).width() * scale - size.width()) / 2;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(left, TopMarginPoints * scale), size), printout.image);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !device.newPage())
+            return false;
+        painter.drawImage(QRectF(QPointF(left, TopMarginPoints * scale), size), printout.image);
+    }
     return painter.end();
 }
 
 QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper)
 {
     return paintedPdf(
-        paper, [&printout](QPagedPaintDevice& device) { return paintImagePrintout(printout, device); });
+        paper, [&printout](QPagedPaintDevice& device) { return paintImagePrintout(printout, device); },
+        printout.jobName);
 }
 
 SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper)

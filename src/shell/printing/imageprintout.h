@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A printout that is one picture (a chart) rather than lines of text: the
@@ -20,10 +21,12 @@ struct ImagePrintout
 {
     QImage image;
     QSizeF printedSize; // in points
+    QString jobName = {}; // the print job's name, see printJobName()
 };
 
-// False when the device could not be painted on.
-bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device);
+// Paints the picture on `copies` pages; false when the device could not be
+// painted on.
+bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device, int copies = 1);
 // The printout as a one-page PDF document on portrait paper of `paper` size.
 QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper);
 // Writes imagePrintoutPdf() to `path` through savePdfFile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/report/report.h"
@@ -12,5 +13,10 @@ namespace tallyvane {
 // "Courier New" is found through the font configuration, which maps it to a
 // font of the same metrics where it is not installed.
 QFont printFont(const ReportFont& font);
+
+// True when "i", "W", "0" and the blank take the same width in `font`.
+// Measured from the glyphs themselves: fontconfig's spacing flag is missing
+// from some monospaced families (Noto Sans Mono among them).
+bool isFixedPitch(const QFont& font);
 
 } // namespace tallyvane

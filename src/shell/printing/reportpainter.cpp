@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/printing/reportpainter.h"
 
 #include "core/safefile.h"
@@ -34,6 +35,14 @@ void paintPage(QPainter& painter, const ReportPage& page, const ReportPageLayout
 
 bool paintReport(const Report& report, QPagedPaintDevice& device)
 {
+    std::vector<int> every(report.pages.size());
+    for (std::size_t page = 0; page < every.size(); ++page)
+        every[page] = static_cast<int>(page);
+    return paintReportPages(report, device, every);
+}
+
+bool paintReportPages(const Report& report, QPagedPaintDevice& device, const std::vector<int>& order)
+{
     const ReportPageLayout layout = reportPageLayout(report, device);
     QPainter painter;
     if (!painter.begin(&device))
@@ -44,10 +53,10 @@ bool paintReport(const Report& report, QPagedPaintDevice& device)
     painter.setFont(font);
     painter.setPen(Qt::black);
 
-    for (std::size_t page = 0; page < report.pages.size(); ++page) {
-        if (page > 0 && !device.newPage())
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        if (at > 0 && !device.newPage())
             return false;
-        paintPage(painter, report.pages[page], layout, pixelsPerPoint(device));
+        paintPage(painter, report.pages.at(static_cast<std::size_t>(order[at])), layout, pixelsPerPoint(device));
     }
     return painter.end();
 }
@@ -58,13 +67,15 @@ QPageSize defaultPaperSize()
                                                                               : QPageSize(QPageSize::A4);
 }
 
-QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint)
+QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint,
+                      const QString& title)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Tallyvane"));
+        writer.setTitle(title);
         writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
         if (!paint(writer))
             return QByteArray();
@@ -74,7 +85,8 @@ QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPai
 
 QByteArray reportPdf(const Report& report, const QPageSize& paper)
 {
-    return paintedPdf(paper, [&report](QPagedPaintDevice& device) { return paintReport(report, device); });
+    return paintedPdf(
+        paper, [&report](QPagedPaintDevice& device) { return paintReport(report, device); }, report.jobName);
 }
 
 SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf)

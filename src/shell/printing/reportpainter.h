@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Printing a report: the core builds a Report once; this paints it on any
@@ -15,6 +16,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -23,14 +25,17 @@ namespace tallyvane {
 // Paints every page of the report; false when the device could not be
 // painted on (a printer that refused the job).
 bool paintReport(const Report& report, QPagedPaintDevice& device);
+// Paints the report's pages of `order` (counted from 0), one device page each.
+bool paintReportPages(const Report& report, QPagedPaintDevice& device, const std::vector<int>& order);
 
 // The paper where no printer says otherwise: Letter where the system's
 // measurements are American, A4 elsewhere.
 QPageSize defaultPaperSize();
 
-// A PDF document on portrait paper of `paper` size, painted by `paint`;
-// empty when painting failed.
-QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint);
+// A PDF document on portrait paper of `paper` size, painted by `paint`, with
+// `title` as its title; empty when painting failed.
+QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint,
+                      const QString& title = QString());
 
 // The report as a PDF document on portrait paper of `paper` size.
 QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaperSize());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogtesting.h"
 #include "scriptedservices.h"
 #include "shell/dialogs/insertlinedialog.h"

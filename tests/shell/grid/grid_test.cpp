@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/keyfilters.h"
 #include "shell/grid/grid.h"
 

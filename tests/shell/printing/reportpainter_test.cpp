@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/report/report.h"
 #include "mortgage/amortizationengine.h"
 #include "mortgage/mortgageprintout.h"
+#include "shell/printing/printfont.h"
 #include "shell/printing/reportpagelayout.h"
 #include "shell/printing/reportpainter.h"
 
@@ -59,7 +61,7 @@ TEST_P(PrintedReport, FitsThePaperInAFixedPitchFont)
     QPdfWriter writer(&unused);
     writer.setPageSize(QPageSize(c.paper));
     const ReportPageLayout layout = reportPageLayout(fullest, writer);
-    EXPECT_TRUE(QFontInfo(layout.font).fixedPitch()) << QFontInfo(layout.font).family().toStdString();
+    EXPECT_TRUE(isFixedPitch(layout.font)) << QFontInfo(layout.font).family().toStdString();
     const QPointF end = layout.extent(fullest.fullestPage(), fullest.widestLine());
     EXPECT_GE(layout.textOrigin.x(), LeastMargin);
     EXPECT_GE(layout.textOrigin.y(), LeastMargin);
