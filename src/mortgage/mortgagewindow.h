@@ -18,6 +18,7 @@
 #include "mortgage/mortgageplan.h"
 #include "mortgage/mortgagewindowmode.h"
 #include "mortgage/mortgagewindowstate.h"
+#include "mortgage/payoffgoal.h"
 #include "shell/plannerwindow.h"
 
 #include <optional>
@@ -34,6 +35,7 @@ namespace tallyvane {
 class CaptionLabel;
 class Grid;
 class MortgageGridModel;
+class OfferComparisonPanel;
 class ResultLabel;
 
 class MortgageCalc : public PlannerWindow
@@ -79,6 +81,8 @@ private:
     void showPrepaymentIndicator();
     void toggleQuickHelp();
     void showGraph();
+    void aimForPayoffYear();
+    std::optional<PayoffGoal> reachPayoffYear(int year);
     void print();
     void openChosenFile();
     void saveFile();
@@ -126,6 +130,8 @@ private:
 
     MortgageGridModel* m_model = nullptr;
     Grid* m_grid = nullptr;
+    OfferComparisonPanel* m_comparison = nullptr;
+    QPushButton* m_goal = nullptr;
 };
 
 } // namespace tallyvane
