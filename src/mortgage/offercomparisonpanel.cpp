@@ -114,6 +114,10 @@ OfferComparisonPanel::OfferComparisonPanel(LoanKind shownAs, SharedValues& value
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    // Rows as close as the grid's, so the table below keeps its room.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(ComparisonTableModel::Caption,
                                                       QHeaderView::ResizeToContents);
@@ -202,8 +206,9 @@ void OfferComparisonPanel::refresh()
     }
     m_model->show(std::move(texts.figures), headingA);
     m_verdict->setText(texts.verdict);
-    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() +
-                              m_model->rowCount() * m_table->verticalHeader()->defaultSectionSize() + 4);
+    m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height() +
+                            m_model->rowCount() * m_table->verticalHeader()->defaultSectionSize() +
+                            2 * m_table->frameWidth());
 }
 
 } // namespace tallyvane

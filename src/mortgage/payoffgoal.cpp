@@ -44,18 +44,28 @@ public:
             return reached(goal, 0, none);
         if (yearsWithAdditional(m_input.termYears) == 0)
             return goal;
-
-        // The first year takes any amount below the amount borrowed.
+        // The first year takes any amount below the amount borrowed; the
+        // largest of them ends the loan soonest.
         const std::int64_t largest = (m_input.principal.raw() - 1) / RawCent;
-        const std::int64_t step =
-            std::max<std::int64_t>(1, std::llround(none.payment * none.paymentsPerYear * 100.0));
-        std::int64_t below = 0;
-        for (std::int64_t above = std::min(step, largest); above > below;
-             below = above, above = std::min(above + step, largest)) {
-            const AmortizationSummary tried = calculate(above);
-            goal.nearestYear = std::min(goal.nearestYear, finalPaymentYear(tried));
-            if (reaches(tried))
-                return bisect(goal, below, above, tried);
+        const AmortizationSummary atLargest = calculate(largest);
+        goal.nearestYear = std::min(goal.nearestYear, finalPaymentYear(atLargest));
+        if (!reaches(atLargest))
+            return goal;
+
+        // Only amounts made in no more years than the goal can reach it.
+        std::int64_t low = smallest(1, largest, [&](const AmortizationSummary& summary) {
+            return summary.additionalApplied <= m_year;
+        });
+        // The largest amount reaches the goal, so a range before it does.
+        while (low <= largest) {
+            const std::int16_t applied = calculate(low).additionalApplied;
+            const std::int64_t high = largestWith(low, largest, applied);
+            if (reaches(calculate(high))) {
+                const std::int64_t found =
+                    smallest(low, high, [&](const AmortizationSummary& summary) { return reaches(summary); });
+                return reached(goal, found, calculate(found));
+            }
+            low = high + 1;
         }
         return goal;
     }
@@ -68,21 +78,31 @@ private:
 
     bool reaches(const AmortizationSummary& summary) const { return finalPaymentYear(summary) <= m_year; }
 
-    // `below` does not reach the goal and `above` does.
-    PayoffGoal& bisect(PayoffGoal& goal, std::int64_t below, std::int64_t above,
-                       AmortizationSummary atAbove) const
+    // The smallest amount of low..high that `holds`, which holds at high and,
+    // once it holds, at every larger amount of the range.
+    template <typename Test> std::int64_t smallest(std::int64_t low, std::int64_t high, Test holds) const
     {
-        while (above - below > 1) {
-            const std::int64_t middle = below + (above - below) / 2;
-            const AmortizationSummary tried = calculate(middle);
-            if (reaches(tried)) {
-                above = middle;
-                atAbove = tried;
-            } else {
-                below = middle;
-            }
+        while (low < high) {
+            const std::int64_t middle = low + (high - low) / 2;
+            if (holds(calculate(middle)))
+                high = middle;
+            else
+                low = middle + 1;
         }
-        return reached(goal, above, atAbove);
+        return high;
+    }
+
+    // The largest amount from `low` on that is still made in `applied` years.
+    std::int64_t largestWith(std::int64_t low, std::int64_t high, std::int16_t applied) const
+    {
+        while (low < high) {
+            const std::int64_t middle = low + (high - low + 1) / 2;
+            if (calculate(middle).additionalApplied >= applied)
+                low = middle;
+            else
+                high = middle - 1;
+        }
+        return low;
     }
 
     static PayoffGoal& reached(PayoffGoal& goal, std::int64_t amountCents, const AmortizationSummary& summary)

@@ -7,11 +7,15 @@
 //
 // Every amount tried is a full calculation of the amortization engine, so the
 // answer holds exactly for the schedule the window then shows. The engine
-// skips a year's additional payment that is not less than what remains, which
-// makes very large amounts pay off later than somewhat smaller ones; the
-// search therefore walks up in steps of one year's regular payments, where
-// the final year only moves earlier as the amount grows, and bisects on cents
-// inside the first step that reaches the goal.
+// makes a year's additional payment only while it is less than what remains,
+// so a larger amount is made in fewer years, and the leftover it no longer
+// pays can make the loan end later than a somewhat smaller amount does. Among
+// the amounts made in the same number of years, though, a larger one always
+// ends the loan no later. The search therefore bisects on whole cents three
+// times: for the smallest amount made in at most N years, for the largest
+// amount made in as many years as that one, and between the two for the
+// smallest amount that reaches year N (the largest of them always does: its
+// last additional payment clears the loan).
 
 #include "core/money.h"
 #include "mortgage/amortizationinput.h"

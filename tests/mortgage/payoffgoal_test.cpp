@@ -48,6 +48,12 @@ TEST_P(PayoffGoalTest, FindsTheSmallestYearlyAmountThatReachesTheYear)
         AmortizationEngine().calculate(withYearlyAdditional(goalCase.input, goal.yearlyAdditional)).summary;
     EXPECT_EQ(goal.summary.yearsToFinal, applied.yearsToFinal);
     EXPECT_EQ(goal.summary.interestSavings, applied.interestSavings);
+    // Nor does any smaller amount: a larger amount may end the loan later
+    // than a smaller one, so the cent below is not proof enough.
+    for (int step = 1; step < 200; ++step) {
+        const Money smaller = Money::fromRaw(goal.yearlyAdditional.raw() * step / 200 / 100 * 100);
+        ASSERT_GT(finalYearWith(goalCase.input, smaller), goalCase.year) << smaller.toDouble();
+    }
 }
 
 AmortizationInput biweeklyAccelerated()
@@ -62,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Goals, PayoffGoalTest,
                                            GoalCase{"Loan48MonthsByYear3", test::personalLoan("20000", 48),
                                                     3},
                                            GoalCase{"BiweeklyAcceleratedByYear12", biweeklyAccelerated(), 12},
-                                           GoalCase{"MortgageInTheFirstYear", test::openingMortgage(), 1}),
+                                           GoalCase{"MortgageInTheFirstYear", test::openingMortgage(), 1},
+                                           GoalCase{"MortgageByYear3", test::openingMortgage(), 3},
+                                           GoalCase{"MortgageByYear5", test::openingMortgage(), 5}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PayoffGoal, NeedsNothingWhenTheLoanEndsInTimeAndRefusesYearZero)
