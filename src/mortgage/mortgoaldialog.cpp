@@ -30,9 +30,16 @@ MortGoal::MortGoal(int lastYear, LoanKind kind, Reach reach, SharedValues& value
     m_year->setAccessibleName(QStringLiteral("Final payment in year"));
     caption->setBuddy(m_year);
 
+    // Finding changes what the user typed into the payments table: say so first.
+    auto* note = new QLabel(QStringLiteral("Find puts the amount into every year of the additional\n"
+                                           "payments, replacing those entered, and calculates again."),
+                            this);
+    note->setObjectName(QStringLiteral("Label2"));
+
     m_outcome = new QLabel(this);
     m_outcome->setObjectName(QStringLiteral("GoalOutcome"));
     m_outcome->setAccessibleName(QStringLiteral("Additional payment found"));
+    m_outcome->setWordWrap(true);
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_outcome->setMinimumWidth(m_outcome->fontMetrics().horizontalAdvance(QString(48, u'0')));
 
@@ -48,6 +55,7 @@ MortGoal::MortGoal(int lastYear, LoanKind kind, Reach reach, SharedValues& value
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(m_year);
+    layout->addWidget(note);
     layout->addWidget(m_outcome);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
