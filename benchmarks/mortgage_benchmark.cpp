@@ -6,6 +6,7 @@
 #include "floorratio.h"
 #include "mortgage/amortizationengine.h"
 #include "mortgage/periodicrates.h"
+#include "mortgage/payoffgoal.h"
 
 #include <benchmark/benchmark.h>
 
@@ -127,6 +128,22 @@ void BM_BareLoopLargestSchedule(benchmark::State& state)
     runBareLoop(state, largestDatedSchedule());
 }
 BENCHMARK(BM_BareLoopLargestSchedule);
+
+// The payoff goal over the same schedule: every step of its search is a full
+// calculation of about 2,080 dated rows.
+void BM_GoalSearchLargestSchedule(benchmark::State& state)
+{
+    AmortizationInput input = mortgage(40, "1");
+    input.paymentKind = tallyvane::PaymentKind::OneWeek;
+    input.daysInYearChoice = 3;
+    input.firstPaymentDate = QDate(2024, 1, 5);
+    for (auto _ : state) {
+        const tallyvane::PayoffGoal goal = tallyvane::findPayoffGoal(input, static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(goal.yearlyAdditional);
+        state.counters["cents"] = static_cast<double>(goal.yearlyAdditional.raw()) / 100.0;
+    }
+}
+BENCHMARK(BM_GoalSearchLargestSchedule)->Arg(20)->Arg(5)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_TwentyFiveYearMonthlyMortgage(benchmark::State& state)
 {

@@ -19,6 +19,7 @@ struct Subcommand
 constexpr std::array subcommands{
     Subcommand{"mortgage", runMortgageCommand, "amortization table of a mortgage (term in years)"},
     Subcommand{"loan", runLoanCommand, "amortization table of a personal loan (term in months)"},
+    Subcommand{"compare", runCompareCommand, "two saved mortgages or loans (.UMD, .ULD) side by side"},
     Subcommand{"savings", runSavingsCommand, "growth of a lump sum and regular contributions"},
     Subcommand{"budget", runBudgetCommand, "totals and net balances of a .BGT budget file"},
     Subcommand{"networth", runNetWorthCommand, "net worth statement of a .NWF file"},

@@ -15,6 +15,7 @@ int runCalc(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 int runMortgageCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 int runLoanCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
+int runCompareCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 int runSavingsCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 int runBudgetCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 int runNetWorthCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);

@@ -12,6 +12,7 @@
 #include "mortgage/amortizationhandover.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgageprintout.h"
+#include "mortgage/payoffgoal.h"
 
 #include <QDate>
 
@@ -34,7 +35,8 @@ const QStringList KnownOptions{
     QStringLiteral("open"),     QStringLiteral("principal"),   QStringLiteral("rate"),
     QStringLiteral("term"),     QStringLiteral("compounding"), QStringLiteral("payment"),
     QStringLiteral("days"),     QStringLiteral("view"),        QStringLiteral("first-date"),
-    QStringLiteral("increase"), QStringLiteral("extra"),       QStringLiteral("save")};
+    QStringLiteral("increase"), QStringLiteral("extra"),       QStringLiteral("save"),
+    QStringLiteral("goal-year")};
 
 constexpr int LongestLoanMonths = 480;
 constexpr int MaxIncreasePercent = 100;
@@ -68,19 +70,29 @@ std::string usage(LoanKind kind)
            "  --increase PERCENT              raise every payment by 0 to 100 percent (0)\n"
            "  --extra YEAR=AMOUNT             additional payment at the start of a year;\n"
            "                                  repeatable; an amount of 0 removes one\n"
+           "  --goal-year N                   find the smallest additional payment, the same\n"
+           "                                  at the start of every year, that makes the final\n"
+           "                                  payment fall in year N or earlier; it replaces\n"
+           "                                  any --extra, and the table shows it applied\n"
            "  --save FILE                     save these inputs to FILE, then show the table\n" +
            printoutUsage() + chartUsage();
+}
+
+// A whole number of at least 0, as typed; `what` says what it counts.
+int readWholeNumber(const CommandOptions& options, const QString& name, const QString& what)
+{
+    const QString text = options.value(name).value_or(QString());
+    bool valid = false;
+    const int number = text.toInt(&valid);
+    if (!valid || number < 0 || text.startsWith(u'+'))
+        throw UsageError(QStringLiteral("--%1 needs %2, not \"%3\"").arg(name, what, text));
+    return number;
 }
 
 // The term as typed: whole years for a mortgage, whole months for a loan.
 int readTerm(const CommandOptions& options)
 {
-    const QString text = options.value(QStringLiteral("term")).value_or(QString());
-    bool valid = false;
-    const int term = text.toInt(&valid);
-    if (!valid || term < 0 || text.startsWith(u'+'))
-        throw UsageError(QStringLiteral("--term needs a whole number, not \"%1\"").arg(text));
-    return term;
+    return readWholeNumber(options, QStringLiteral("term"), QStringLiteral("a whole number"));
 }
 
 // A mortgage above 40 years is refused by the engine; the months of a loan
@@ -236,10 +248,19 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         options.expectNoWords();
         const CommandOutput output = readCommandOutput(options);
         const std::optional<ChartRequest> chart = readChartRequest(options);
-        const Request request = readRequest(options, kind);
+        Request request = readRequest(options, kind);
         AmortizationInput input = amortizationInput(request.plan);
         if (request.firstDate)
             input.firstPaymentDate = request.firstDate;
+        std::optional<PayoffGoal> goal;
+        if (options.value(QStringLiteral("goal-year"))) {
+            goal = findPayoffGoal(input, readWholeNumber(options, QStringLiteral("goal-year"),
+                                                         QStringLiteral("a whole number of years")));
+            if (!goal->reached)
+                return calculationFailed(err, Message::GoalOutOfReach, outOfReachDetail(*goal));
+            applyYearlyAdditional(request.plan.choices, request.plan.termYears, goal->yearlyAdditional);
+            input.additionalPayments = request.plan.choices.additionalPayments;
+        }
         const AmortizationResult result = AmortizationEngine().calculate(input);
         // Only inputs that calculate are saved, as the window saves only after a result.
         if (const std::optional<QString> savePath = options.value(QStringLiteral("save")))
@@ -260,7 +281,7 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
         }
         if (output.format)
             writerFor(*output.format, writeMortgageText, writeMortgageCsv,
-                      writeMortgageJson)(MortgageReport{input, result}, out);
+                      writeMortgageJson)(MortgageReport{input, result, goal ? &*goal : nullptr}, out);
     } catch (const UsageError& error) {
         return refuseCommandLine(err, error, usage(kind));
     } catch (const FileFormatError&) {

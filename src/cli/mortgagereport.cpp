@@ -155,6 +155,21 @@ void writeSummaryJson(const MortgageReport& report, JsonWriter& json)
     json.endObject();
 }
 
+void writeGoalJson(const PayoffGoal& goal, JsonWriter& json)
+{
+    json.key(QStringLiteral("goal"));
+    json.beginObject();
+    json.key(QStringLiteral("year"));
+    json.integer(goal.year);
+    json.key(QStringLiteral("yearlyAdditional"));
+    json.money(goal.yearlyAdditional);
+    json.key(QStringLiteral("yearsToFinal"));
+    json.number(shortestValueOf(goal.summary.yearsToFinal));
+    json.key(QStringLiteral("interestSavings"));
+    json.money(goal.summary.interestSavings);
+    json.endObject();
+}
+
 void writeRowJson(const ScheduleRow& row, JsonWriter& json)
 {
     json.beginObject();
@@ -190,6 +205,11 @@ void writeMortgageText(const MortgageReport& report, std::ostream& out)
     writeLine(out, isMortgage(report) ? QStringLiteral("Mortgage Tables")
                                       : QStringLiteral("Personal Loan Tables"));
     out << "\n";
+    if (report.goal) {
+        writeLine(out, QStringLiteral("Goal: final payment in year %1 or earlier").arg(report.goal->year));
+        writeLine(out, payoffGoalText(*report.goal, report.input.loanKind, QString()));
+        out << "\n";
+    }
     writeLoan(report, out);
     out << "\n";
     writeSummary(report, out);
@@ -218,6 +238,8 @@ void writeMortgageJson(const MortgageReport& report, std::ostream& out)
 {
     JsonWriter json;
     json.beginObject();
+    if (report.goal)
+        writeGoalJson(*report.goal, json);
     json.key(QStringLiteral("summary"));
     writeSummaryJson(report, json);
     json.key(QStringLiteral("rows"));

@@ -3,6 +3,7 @@
 
 #include "mortgage/amortizationinput.h"
 #include "mortgage/amortizationresult.h"
+#include "mortgage/payoffgoal.h"
 
 #include <ostream>
 
@@ -13,6 +14,8 @@ struct MortgageReport
 {
     const AmortizationInput& input;
     const AmortizationResult& result;
+    // The payoff goal the additional payments were found for, if any.
+    const PayoffGoal* goal = nullptr;
 };
 
 // The loan, the summary figures and the table with its totals row, in cents.

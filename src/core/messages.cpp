@@ -37,6 +37,7 @@ constexpr NumberedText Messages[] = {
     {Message::BadLoanFileName, "Bad Filename. Must be in the form MYFILE.ULD"},
     {Message::HundredPercentLimit, "100% limit."},
     {Message::SettingsNotSaved, "Settings could not be saved in "},
+    {Message::GoalOutOfReach, "No additional payment makes the final payment fall in year "},
 };
 
 bool isSaveMessage(int number)
@@ -55,7 +56,8 @@ QString messageText(int number, const QString& detail)
     if (found == std::end(Messages))
         return {};
     const QString text = QString::fromLatin1(found->text);
-    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved;
+    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved ||
+                             number == Message::GoalOutOfReach;
     if (takesDetail)
         return text + detail;
     if (isSaveMessage(number) && !detail.isEmpty())

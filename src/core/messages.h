@@ -35,9 +35,12 @@ inline constexpr int BadLoanFileName = 38;
 inline constexpr int HundredPercentLimit = 52;
 // Settings that could not be written; the detail names the file.
 inline constexpr int SettingsNotSaved = 61;
+// No additional payment ends the loan by the year asked; the detail names
+// that year and the nearest one within reach.
+inline constexpr int GoalOutOfReach = 62;
 } // namespace Message
 
-// The text of message `number`; `detail` completes messages 19 and 61, and
+// The text of message `number`; `detail` completes messages 19, 61 and 62, and
 // follows a save message (14, 25, 37, 38) on a line of its own as the reason
 // the save failed. The other messages ignore it. A number that names no
 // message gives an empty text.

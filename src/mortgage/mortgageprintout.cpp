@@ -8,6 +8,7 @@
 #include "core/report/reportwriter.h"
 #include "core/rightalign.h"
 #include "mortgage/amortizationdisplay.h"
+#include "mortgage/comparisonprintout.h"
 #include "mortgage/schedulerows.h"
 
 #include <array>
@@ -81,8 +82,9 @@ class MortgagePrintout
 {
 public:
     MortgagePrintout(const AmortizationInput& input, const AmortizationResult& result,
-                     const PrintoutSettings& settings)
-        : m_input(input), m_result(result), m_settings(settings), m_texts(loanTexts(input.loanKind)),
+                     const PrintoutSettings& settings, const OfferComparison* comparison)
+        : m_input(input), m_result(result), m_settings(settings), m_comparison(comparison),
+          m_texts(loanTexts(input.loanKind)),
           m_summary(summaryTexts(result, input.paymentIncrease, settings.currencySymbol)),
           m_writer(settings.fontChoice)
     {
@@ -101,6 +103,10 @@ public:
         printTableHeadings();
         printRowsAndTotals();
         printListing();
+        if (m_comparison) {
+            m_writer.breakPage();
+            printComparisonPage(m_writer, *m_comparison, m_settings);
+        }
         return m_writer.finish();
     }
 
@@ -204,6 +210,7 @@ private:
     const AmortizationInput& m_input;
     const AmortizationResult& m_result;
     const PrintoutSettings& m_settings;
+    const OfferComparison* m_comparison;
     const LoanTexts& m_texts;
     const SummaryTexts m_summary;
     ReportWriter m_writer;
@@ -222,7 +229,14 @@ Report mortgagePrintout(const AmortizationInput& input, const AmortizationResult
                         const PrintoutSettings& settings)
 {
     checkMortgagePrintout(result);
-    return MortgagePrintout(input, result, settings).build();
+    return MortgagePrintout(input, result, settings, nullptr).build();
+}
+
+Report mortgagePrintout(const AmortizationInput& input, const AmortizationResult& result,
+                        const PrintoutSettings& settings, const OfferComparison& comparison)
+{
+    checkMortgagePrintout(result);
+    return MortgagePrintout(input, result, settings, &comparison).build();
 }
 
 } // namespace tallyvane

@@ -14,6 +14,7 @@
 #include "core/report/report.h"
 #include "mortgage/amortizationinput.h"
 #include "mortgage/amortizationresult.h"
+#include "mortgage/offercomparison.h"
 
 namespace tallyvane {
 
@@ -24,5 +25,8 @@ void checkMortgagePrintout(const AmortizationResult& result);
 // The printout; refused as checkMortgagePrintout() refuses.
 Report mortgagePrintout(const AmortizationInput& input, const AmortizationResult& result,
                         const PrintoutSettings& settings);
+// The same printout followed by the page comparing it with a kept offer.
+Report mortgagePrintout(const AmortizationInput& input, const AmortizationResult& result,
+                        const PrintoutSettings& settings, const OfferComparison& comparison);
 
 } // namespace tallyvane

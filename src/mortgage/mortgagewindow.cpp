@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/numberformat.h"
 #include "core/report/printout.h"
+#include "core/plannererror.h"
 #include "core/rightalign.h"
 #include "core/sharedvalues.h"
 #include "mortgage/amortizationdisplay.h"
@@ -19,8 +20,10 @@
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgage/mortgageinputslots.h"
 #include "mortgage/mortgageprintout.h"
+#include "mortgage/mortgoaldialog.h"
 #include "mortgage/mortirfdialog.h"
 #include "mortgage/mortprepaydialog.h"
+#include "mortgage/offercomparisonpanel.h"
 #include "mortgage/resulttablelayout.h"
 #include "shell/captionlabel.h"
 #include "shell/dialogs/filechooser.h"
@@ -45,6 +48,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tallyvane {
@@ -214,6 +218,8 @@ void MortgageCalc::buildButtons()
     m_help = button("Quick &Help", "MHelp", &MortgageCalc::toggleQuickHelp);
     m_exit = button("E&xit to Menu", "MExit", nullptr);
     connect(m_exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
+    m_comparison = new OfferComparisonPanel(m_mode.loanKind, values(), services(), this);
+    m_goal = button("&Goal…", "MGoal", &MortgageCalc::aimForPayoffYear);
 }
 
 void MortgageCalc::buildTable()
@@ -277,6 +283,7 @@ void MortgageCalc::layOut()
     QGridLayout* buttons = buttonGrid({
         {m_calculate, m_dateNumber, prePay, m_showDays, m_help},
         {m_openFile, m_saveFile, m_printer, m_graph, m_exit},
+        {m_comparison->keepButton(), m_comparison->fileButton(), m_comparison->clearButton(), m_goal},
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -285,6 +292,7 @@ void MortgageCalc::layOut()
     layout->setSpacing(PlannerStyle::Spacing);
     layout->addLayout(inputs);
     layout->addLayout(results);
+    layout->addWidget(m_comparison);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
     setUpQuickHelp(QStringLiteral("MTextBox"), m_help, m_grid, {m_printer, m_saveFile, m_graph}, m_principal);
@@ -390,6 +398,7 @@ void MortgageCalc::clearResults()
     m_increaseCaption->setText(increaseCaption(0.0f));
     m_model->clearResult();
     m_shown.reset();
+    m_comparison->clearCurrent();
     values().graphPointCount = 0;
     closeQuickHelp();
 }
@@ -403,6 +412,7 @@ void MortgageCalc::calculate()
         handOverResults(input, result, values());
         showResult(result);
         m_shown.emplace(input, result);
+        m_comparison->showCurrent(comparedOffer(input, result));
     });
     if (!calculated && values().msgNumber == Message::FortyYearsLimit)
         storeTerm(Money::fromWhole(m_mode->termLimit));
@@ -527,9 +537,38 @@ void MortgageCalc::print()
         return;
     const QString printout = m_mode.loanKind == LoanKind::PersonalLoan ? QStringLiteral("Loan table")
                                                                         : QStringLiteral("Mortgage table");
-    printReport(printJobName(rememberedFileName(), printout), [this](const PrintoutSettings& settings) {
-        return mortgagePrintout(m_shown->first, m_shown->second, settings);
+    const std::optional<OfferComparison> comparison = m_comparison->comparison();
+    printReport(printJobName(rememberedFileName(), printout), [&](const PrintoutSettings& settings) {
+        return comparison ? mortgagePrintout(m_shown->first, m_shown->second, settings, *comparison)
+                          : mortgagePrintout(m_shown->first, m_shown->second, settings);
     });
+}
+
+// The goal dialog offers the years of the term, a part year counting whole.
+void MortgageCalc::aimForPayoffYear()
+{
+    const int lastYear = std::max(1, static_cast<int>(std::ceil(slot(MortgageSlot::TermYears).toDouble())));
+    MortGoal dialog(
+        lastYear, m_mode.loanKind, [this](int year) { return reachPayoffYear(year); }, values(), this);
+    runDialog(dialog);
+}
+
+// The amount found replaces the additional payments, as if typed into their
+// table, and the window shows the schedule with it.
+std::optional<PayoffGoal> MortgageCalc::reachPayoffYear(int year)
+{
+    std::optional<PayoffGoal> goal;
+    const bool searched = runOperation(nullptr, [&] {
+        goal = findPayoffGoal(engineInput(), year);
+        if (!goal->reached)
+            throw PlannerError(Message::GoalOutOfReach, outOfReachDetail(*goal));
+    });
+    if (!searched || !goal->reached)
+        return goal;
+    applyYearlyAdditional(m_state, slot(MortgageSlot::TermYears), goal->yearlyAdditional);
+    showPrepaymentIndicator();
+    calculate();
+    return goal;
 }
 
 QString& MortgageCalc::rememberedFileName() const

@@ -19,6 +19,7 @@
 #include "mortgage/mortgageplan.h"
 #include "mortgage/mortgagewindowmode.h"
 #include "mortgage/mortgagewindowstate.h"
+#include "mortgage/payoffgoal.h"
 #include "shell/plannerwindow.h"
 
 #include <optional>
@@ -35,6 +36,7 @@ namespace tallyvane {
 class CaptionLabel;
 class Grid;
 class MortgageGridModel;
+class OfferComparisonPanel;
 class ResultLabel;
 
 class MortgageCalc : public PlannerWindow
@@ -82,6 +84,8 @@ private:
     void showPrepaymentIndicator();
     void toggleQuickHelp();
     void showGraph();
+    void aimForPayoffYear();
+    std::optional<PayoffGoal> reachPayoffYear(int year);
     void print();
     void openChosenFile();
     void saveFile();
@@ -129,6 +133,8 @@ private:
 
     MortgageGridModel* m_model = nullptr;
     Grid* m_grid = nullptr;
+    OfferComparisonPanel* m_comparison = nullptr;
+    QPushButton* m_goal = nullptr;
 };
 
 } // namespace tallyvane

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -232,6 +233,63 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"PrintWithoutFile", {"mortgage", "--print="}, 2, "--print needs a file name"},
         CommandCase{"PdfWithoutGuiApplication", {"mortgage", "--print", "m.pdf"}, 1, "GUI application"}),
     [](const testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
+
+// The amount found, paid as --extra in every year of the term, ends the loan
+// by the year asked, and one cent less does not.
+TEST(MortgageCommand, GoalYearIsTheSmallestAmountThatReachesIt)
+{
+    const QStringList mortgage{"mortgage", "--principal", "100000", "--rate", "10.125", "--term", "25"};
+    const QJsonObject json = runJson(mortgage + QStringList{"--goal-year", "15"});
+    const QJsonObject goal = json["goal"].toObject();
+    EXPECT_EQ(goal["year"].toInt(), 15);
+    EXPECT_LE(goal["yearsToFinal"].toDouble(), 15.0);
+    EXPECT_EQ(goal["yearsToFinal"].toDouble(), json["summary"].toObject()["yearsToFinal"].toDouble());
+    EXPECT_EQ(goal["interestSavings"].toDouble(), json["summary"].toObject()["interestSavings"].toDouble());
+    const double yearly = goal["yearlyAdditional"].toDouble();
+    ASSERT_GT(yearly, 0.0);
+    const auto yearsWith = [&](double amount) {
+        QStringList extras;
+        for (int year = 1; year <= 25; ++year)
+            extras << "--extra" << QStringLiteral("%1=%2").arg(year).arg(amount, 0, 'f', 2);
+        return runJson(mortgage + extras)["summary"].toObject()["yearsToFinal"].toDouble();
+    };
+    EXPECT_LE(yearsWith(yearly), 15.0);
+    EXPECT_GT(yearsWith(yearly - 0.01), 15.0);
+
+    const CommandRun refused = run(mortgage + QStringList{"--goal-year", "0"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("the nearest year within reach is 1."), std::string::npos) << refused.err;
+}
+
+TEST(CompareCommand, ComparesTwoSavedFilesOfEitherKind)
+{
+    QTemporaryDir dir;
+    const QString mortgage = dir.filePath(QStringLiteral("Long.UMD"));
+    const QString shorter = dir.filePath(QStringLiteral("Short.UMD"));
+    const QString loan = dir.filePath(QStringLiteral("Car.ULD"));
+    ASSERT_EQ(run({"mortgage", "--save", mortgage}).status, 0);
+    ASSERT_EQ(run({"mortgage", "--term", "20", "--save", shorter}).status, 0);
+    ASSERT_EQ(run({"loan", "--save", loan}).status, 0);
+
+    const QJsonObject json = runJson({"compare", mortgage, shorter});
+    const QJsonObject a = json["a"].toObject();
+    const QJsonObject b = json["b"].toObject();
+    EXPECT_EQ(cents(a["totalPaid"]), 275258.20);
+    EXPECT_EQ(b["totalPaid"].toDouble(),
+              runJson({"mortgage", "--term", "20"})["summary"].toObject()["totalPaid"].toDouble());
+    EXPECT_EQ(b["payments"].toInt(), 240);
+    const double saved = cents(a["totalPaid"]) - cents(b["totalPaid"]);
+    EXPECT_EQ(json["verdict"].toString(),
+              "B costs $" + QLocale(QLocale::English).toString(saved, 'f', 2) + " less");
+
+    const CommandRun text = run({"compare", loan, mortgage});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Offer A: Car.ULD"), std::string::npos);
+    EXPECT_NE(text.out.find("A costs $"), std::string::npos) << text.out;
+    EXPECT_NE(run({"compare", mortgage, shorter, "--format", "report"}).out.find("Comparison of Two Offers"),
+              std::string::npos);
+    EXPECT_EQ(run({"compare", mortgage}).status, 2);
+}
 
 TEST(MortgageCommand, HelpGoesToStandardOutput)
 {

@@ -76,6 +76,10 @@ QString folderToRemember(const QString& picked, const QString& sampleFolder, con
 std::optional<FileRequest> fileRequestFor(const SharedValues& values)
 {
     const int mode = values.fileMode;
+    if (mode == FileRequestMode::OpenMortgageOrLoan)
+        return FileRequest{.kind = FileDialogKind::Open,
+                           .nameFilter = QStringLiteral("Mortgage or Loan Database (*.umd *.uld)"),
+                           .proposedName = {}};
     if (mode < FileRequestMode::OpenBudget || mode > FileRequestMode::SaveLoan)
         return std::nullopt;
     FileRequest request;

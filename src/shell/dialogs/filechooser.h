@@ -29,6 +29,9 @@ inline constexpr int OpenMortgage = 5;
 inline constexpr int SaveMortgage = 6;
 inline constexpr int OpenLoan = 7;
 inline constexpr int SaveLoan = 8;
+// A mortgage or a loan file, to compare with; clear of FileModeCancelled (9)
+// and of 10, which stays no request.
+inline constexpr int OpenMortgageOrLoan = 11;
 } // namespace FileRequestMode
 
 enum class FileDialogKind
