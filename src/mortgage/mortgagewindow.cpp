@@ -218,7 +218,7 @@ void MortgageCalc::buildButtons()
     m_help = button("Quick &Help", "MHelp", &MortgageCalc::toggleQuickHelp);
     m_exit = button("E&xit to Menu", "MExit", nullptr);
     connect(m_exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
-    m_comparison = new OfferComparisonPanel(m_mode.loanKind, values(), services(), this);
+    m_comparison = new OfferComparisonPanel(m_mode->loanKind, values(), services(), this);
     m_goal = button("&Goal…", "MGoal", &MortgageCalc::aimForPayoffYear);
 }
 
@@ -535,7 +535,7 @@ void MortgageCalc::print()
 {
     if (!hasResults(Message::NoDataToPrint) || !m_shown)
         return;
-    const QString printout = m_mode.loanKind == LoanKind::PersonalLoan ? QStringLiteral("Loan table")
+    const QString printout = m_mode->loanKind == LoanKind::PersonalLoan ? QStringLiteral("Loan table")
                                                                         : QStringLiteral("Mortgage table");
     const std::optional<OfferComparison> comparison = m_comparison->comparison();
     printReport(printJobName(rememberedFileName(), printout), [&](const PrintoutSettings& settings) {
@@ -549,7 +549,7 @@ void MortgageCalc::aimForPayoffYear()
 {
     const int lastYear = std::max(1, static_cast<int>(std::ceil(slot(MortgageSlot::TermYears).toDouble())));
     MortGoal dialog(
-        lastYear, m_mode.loanKind, [this](int year) { return reachPayoffYear(year); }, values(), this);
+        lastYear, m_mode->loanKind, [this](int year) { return reachPayoffYear(year); }, values(), this);
     runDialog(dialog);
 }
 
@@ -660,6 +660,7 @@ void MortgageCalc::takeModeOf(LoanKind kind)
     const QSignalBlocker quiet(m_term);
     m_term->clear();
     m_term->addItems(m_mode->termList);
+    m_comparison->setShownAs(kind);
 }
 
 void MortgageCalc::showPlan(const MortgagePlan& opened)

@@ -147,6 +147,12 @@ void OfferComparisonPanel::clearCurrent()
     refresh();
 }
 
+void OfferComparisonPanel::setShownAs(LoanKind kind)
+{
+    m_shownAs = kind;
+    refresh();
+}
+
 std::optional<OfferComparison> OfferComparisonPanel::comparison() const
 {
     if (!m_kept || !m_current)

@@ -40,6 +40,9 @@ public:
     // The offer whose results are on screen now; cleared with them.
     void showCurrent(const ComparedOffer& offer);
     void clearCurrent();
+    // A file of the other kind turns the window into that kind's window; the
+    // panel then counts years to the final payment in that kind's unit.
+    void setShownAs(LoanKind kind);
     // Both offers, while one is kept and the window shows results.
     std::optional<OfferComparison> comparison() const;
 
