@@ -1,5 +1,7 @@
 #include "cli/reporttext.h"
 
+#include "core/csvtable.h"
+
 namespace tallyvane::cli {
 
 void writeLine(std::ostream& out, const QString& line)
@@ -9,12 +11,7 @@ void writeLine(std::ostream& out, const QString& line)
 
 QString csvField(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r') &&
-        text.trimmed() == text)
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    return csvTextField(text);
 }
 
 } // namespace tallyvane::cli

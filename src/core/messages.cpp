@@ -36,6 +36,7 @@ constexpr NumberedText Messages[] = {
     {Message::BadLoanFileName, "Bad Filename. Must be in the form MYFILE.ULD"},
     {Message::HundredPercentLimit, "100% limit."},
     {Message::SettingsNotSaved, "Settings could not be saved in "},
+    {Message::TableNotExported, "The table could not be saved in "},
 };
 
 } // namespace
@@ -48,7 +49,8 @@ QString messageText(int number, const QString& detail)
     if (found == std::end(Messages))
         return {};
     const QString text = QString::fromLatin1(found->text);
-    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved;
+    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved ||
+                             number == Message::TableNotExported;
     return takesDetail ? text + detail : text;
 }
 

@@ -32,9 +32,11 @@ inline constexpr int BadLoanFileName = 38;
 inline constexpr int HundredPercentLimit = 52;
 // Settings that could not be written; the detail names the file.
 inline constexpr int SettingsNotSaved = 61;
+// An exported table that could not be written; the detail names the file.
+inline constexpr int TableNotExported = 62;
 } // namespace Message
 
-// The text of message `number`; `detail` completes messages 19 and 61 and is
+// The text of message `number`; `detail` completes messages 19, 61 and 62 and is
 // ignored by the others. A number that names no message gives an empty text.
 QString messageText(int number, const QString& detail = {});
 

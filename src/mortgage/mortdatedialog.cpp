@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,6 +34,8 @@ MortDateInput::MortDateInput(MortgageWindowState& state, SharedValues& values, U
 
     m_date->setObjectName(QStringLiteral("InDate"));
     m_date->setContextMenuPolicy(Qt::NoContextMenu);
+    // A dropped text would arrive without passing the date's keys.
+    m_date->setAcceptDrops(false);
     m_date->setText(shortDateText(parseShortDate(m_state.firstPaymentDate)));
     m_date->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) * 2);
     paintEntryGreen(m_date);
@@ -65,13 +68,13 @@ bool MortDateInput::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::KeyPress:
             return typeKey(static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn:
-            m_services.clearClipboard();
-            break;
         case QEvent::FocusOut:
             readDate();
-            m_services.clearClipboard();
             break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            // A middle click would paste the X selection, unfiltered.
+            return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
         default:
             break;
         }

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/sharedvalues.h"
 #include "networth/networthdisplay.h"
+#include "networth/networthexport.h"
 #include "networth/networthfile.h"
 #include "networth/networthgridmodel.h"
 #include "networth/networthprintout.h"
@@ -49,6 +50,9 @@ NetWorthCalc::NetWorthCalc(SharedValues& values, UiServices& services, PlannerHo
     buildButtons();
     layOut();
     recalculate();
+    // Both rows of buttons are full; the export lives in the grids' menus.
+    setUpCsvExport([this] { return std::optional(netWorthCsvTable(m_sheet)); },
+                   QStringLiteral("NetWorth.csv"), {m_assets, m_liabilities});
 }
 
 QSize NetWorthCalc::sizeHint() const

@@ -1,5 +1,8 @@
+#include "cli/calccommands.h"
+#include "commandrun.h"
 #include "core/messages.h"
 #include "core/savefault.h"
+#include "csvexportcheck.h"
 #include "networth/networthgridmodel.h"
 #include "networth/networthwindow.h"
 #include "plannerwindowdriver.h"
@@ -384,6 +387,24 @@ TEST_F(NetWorthWindowTest, QuickHelpAndPrintout)
     // The counts of the last Calculate decide the rows printed.
     EXPECT_TRUE(services.previews.front().startsWith("\n\n Smith family\n"));
     EXPECT_FALSE(services.previews.front().contains("House"));
+}
+
+TEST_F(NetWorthWindowTest, ExportHoldsTheCalculatorsStatementAndTheGridsCopyTheirFigures)
+{
+    open();
+    typeRows(Assets, {{"=House", "250000.5"}, {"Car", "12000"}, {"Sub Total", ""}});
+    typeRows(Liabilities, {{"-Loan", "1500.25"}});
+    click("NCalc");
+    const QString file = folder.filePath("Home.NWF");
+    save(file);
+    const QByteArray exported = exportByCtrlE(*window, services, folder.filePath("Home.csv"));
+    const auto calculated = cli::test::runCommand(cli::runNetWorthCommand, {file, "--format", "csv"});
+    expectSameTableAsCalculator(exported, calculated.out);
+    EXPECT_TRUE(exported.contains("liabilities,'-Loan,1500.25\r\n"));
+
+    copyBlock(*grid(Assets), 1, Name, 3, Value);
+    EXPECT_EQ(clipboardText(), "=House\t250000.50\nCar\t12000.00\nSub Total\t262000.50\n");
+    EXPECT_TRUE(clipboardHtml().contains("<tr><td>Car</td><td>12000.00</td></tr>"));
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "app/planners.h"
+#include "cli/calccommands.h"
+#include "commandrun.h"
 #include "core/messages.h"
+#include "csvexportcheck.h"
 #include "plannerwindowdriver.h"
 #include "savings/savingsgridmodel.h"
 #include "savings/savingswindow.h"
@@ -352,6 +355,35 @@ TEST(SavingsMenuTest, OpensFromTheMenuWithItsHelpTopic)
         EXPECT_EQ(app.navigator().helpViewer()->currentAnchor(), "context-20");
     }
     QDir::setCurrent(previousDirectory);
+}
+
+TEST_F(SavingsWindowTest, ExportHoldsTheCalculatorsTableAndTheTotalsCopyAsPlainFigures)
+{
+    open();
+    for (const auto& [box, figure] : {std::pair{"InLumpInv", "1000"},
+                                      {"InInvest", "100"},
+                                      {"InRate", "5"},
+                                      {"InIncrRate", "2"},
+                                      {"inInflatRate", "1"},
+                                      {"InTerm", "3"}})
+        enter(box, figure);
+    chooseFromList("InMonthsYrs", QStringLiteral("Quarterly"));
+    click("SCalc");
+    const QTemporaryDir folder;
+    const QByteArray exported = exportByCtrlE(*window, services, folder.filePath("Savings.csv"));
+    const auto calculated = cli::test::runCommand(cli::runSavingsCommand,
+                                                  {"--lump", "1000", "--contribution", "100", "--frequency",
+                                                   "quarterly", "--rate", "5", "--increase", "2",
+                                                   "--inflation", "1", "--years", "3", "--format", "csv"});
+    expectSameTableAsCalculator(exported, calculated.out);
+
+    const int total = model()->totalRow();
+    copyBlock(*grid(), total, Column::Period, total, Column::CurrentValue);
+    EXPECT_EQ(clipboardText(), QStringList({"Total:", cell(total, 1), cell(total, 2), cell(total, 3)})
+                                       .join(u'\t')
+                                       .remove(u'$')
+                                       .remove(u',') +
+                                   u'\n');
 }
 
 } // namespace

@@ -27,7 +27,6 @@ public:
     void showPrintPreview(const Report& report) override;
     void showImagePreview(const ImagePrintout& printout) override;
     void beep() override { ++beeps; }
-    void clearClipboard() override { ++clipboardClears; }
     using UiServices::showMessage;
 
     // Names the queues still holding answers no dialog asked for; empty
@@ -43,7 +42,6 @@ public:
     std::vector<int> fileRequests;        // the FileMode of each file chooser shown
     std::vector<QString> previews;        // each printout shown, as plain text
     int beeps = 0;
-    int clipboardClears = 0;
 
     std::vector<ImagePrintout> imagePreviews; // each picture printout shown
 

@@ -78,6 +78,11 @@ QString folderToRemember(const QString& picked, const QString& sampleFolder, con
 std::optional<FileRequest> fileRequestFor(const SharedValues& values)
 {
     const int mode = values.fileMode;
+    if (mode == FileRequestMode::ExportCsv)
+        return FileRequest{.kind = FileDialogKind::Save,
+                           .nameFilter = QStringLiteral("CSV file (*.csv)"),
+                           .proposedName = values.filePicked,
+                           .defaultSuffix = QStringLiteral("csv")};
     if (mode < FileRequestMode::OpenBudget || mode > FileRequestMode::SaveLoan)
         return std::nullopt;
     FileRequest request;
@@ -135,6 +140,8 @@ void configureFileDialog(QFileDialog& dialog, const FileRequest& request, const 
     dialog.selectNameFilter(request.nameFilter);
     // Leftovers of an interrupted save stay hidden even under "All files".
     dialog.setProxyModel(new InterruptedSaveFilter(request.nameFilter, &dialog));
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
 }

@@ -28,6 +28,8 @@ inline constexpr int OpenMortgage = 5;
 inline constexpr int SaveMortgage = 6;
 inline constexpr int OpenLoan = 7;
 inline constexpr int SaveLoan = 8;
+// A planner's table as CSV; the caller leaves the name to offer in filePicked.
+inline constexpr int ExportCsv = 11;
 } // namespace FileRequestMode
 
 enum class FileDialogKind
@@ -39,8 +41,9 @@ enum class FileDialogKind
 struct FileRequest
 {
     FileDialogKind kind = FileDialogKind::Open;
-    QString nameFilter;   // e.g. "Budget Database (*.Bgt)"
-    QString proposedName; // the file name the dialog offers first
+    QString nameFilter;         // e.g. "Budget Database (*.Bgt)"
+    QString proposedName;       // the file name the dialog offers first
+    QString defaultSuffix = {}; // added to a name typed without one
 };
 
 // Where a dialog opens, and the folder of the sample files that ship with the
