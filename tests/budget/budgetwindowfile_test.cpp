@@ -192,12 +192,10 @@ TEST_F(BudgetFileTest, ExportHoldsTheCalculatorsTableForTheShownPeriodAndOrder)
 TEST_F(BudgetFileTest, ExportOntoAFullDiskKeepsTheEarlierFileAndSaysSo)
 {
     write("Home.csv", "earlier export\r\n");
-    {
-        const ScopedSaveFault failing(
-            {.failAt = SaveFault::Step::Write, .bytesBeforeFailure = 10, .afterPiece = {}});
-        services.filePicks = {path("Home.csv")};
-        click("ExportBudget");
-    }
+    const ScopedSaveFault failing(
+        {.failAt = SaveFault::Step::Write, .bytesBeforeFailure = 10, .afterPiece = {}});
+    services.filePicks = {path("Home.csv")};
+    click("ExportBudget");
     EXPECT_EQ(services.messageTexts,
               std::vector<QString>{"The table could not be saved in " + path("Home.csv")});
     QFile earlier(path("Home.csv"));

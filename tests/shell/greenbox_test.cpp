@@ -225,10 +225,8 @@ TEST_F(GreenBoxTest, ClipboardTextSurvivesEnteringAndLeavingEveryKindOfBox)
         boxes.push_back(addBox(layout));
     QApplication::clipboard()->setText("1,234.56 from the bank");
     showAndFocus(boxes.front());
-    for (GreenBox* box : boxes) {
+    for (GreenBox* box : boxes)
         QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClicks(box, "7");
-    }
     leave(boxes.back(), boxes.front());
     EXPECT_EQ(QApplication::clipboard()->text(), "1,234.56 from the bank");
 }

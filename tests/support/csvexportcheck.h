@@ -1,7 +1,5 @@
 #pragma once
 
-// Shared by the planners' export and copy tests.
-
 #include "scriptedservices.h"
 
 #include <string>

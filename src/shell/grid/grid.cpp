@@ -76,6 +76,16 @@ void Grid::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
+// A cell the planner makes current is selected alone, whatever keys happen
+// to be held; the user's clicks and keys select as usual.
+QItemSelectionModel::SelectionFlags Grid::selectionCommand(const QModelIndex& index,
+                                                           const QEvent* event) const
+{
+    if (!event)
+        return QItemSelectionModel::ClearAndSelect;
+    return QTableView::selectionCommand(index, event);
+}
+
 QString Grid::copiedText(int row, int column) const
 {
     const QString shown = model()->data(model()->index(row, column), Qt::DisplayRole).toString();
