@@ -631,6 +631,7 @@ bool Budget::openFile(const QString& path)
         showChanging(*side, false);
     }
     values().dataFileName = QFileInfo(path).fileName();
+    services().fileUsed(path);
     redisplay();
     return true;
 }
@@ -669,11 +670,12 @@ void Budget::saveFile()
     if (cancelled)
         return;
     const bool saved = runOperation(nullptr, [&] {
-        if (!writeBudgetFile(path, m_income.list, m_expense.list))
-            throw PlannerError(Message::BadBudgetFileName);
+        if (const SaveOutcome written = writeBudgetFile(path, m_income.list, m_expense.list); !written)
+            throw PlannerError(Message::BadBudgetFileName, saveFailureText(written.failure));
     });
     if (saved) {
         values().dataFileName = QFileInfo(path).fileName();
+        services().fileUsed(path);
         m_dirty = false;
     }
 }

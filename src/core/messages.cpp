@@ -39,6 +39,12 @@ constexpr NumberedText Messages[] = {
     {Message::TableNotExported, "The table could not be saved in "},
 };
 
+bool isSaveMessage(int number)
+{
+    return number == Message::BadBudgetFileName || number == Message::BadNetWorthFileName ||
+           number == Message::BadMortgageFileName || number == Message::BadLoanFileName;
+}
+
 } // namespace
 
 QString messageText(int number, const QString& detail)
@@ -49,9 +55,38 @@ QString messageText(int number, const QString& detail)
     if (found == std::end(Messages))
         return {};
     const QString text = QString::fromLatin1(found->text);
+<<<<<<< HEAD
     const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved ||
                              number == Message::TableNotExported;
     return takesDetail ? text + detail : text;
+=======
+    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved;
+    if (takesDetail)
+        return text + detail;
+    if (isSaveMessage(number) && !detail.isEmpty())
+        return text + u'\n' + detail;
+    return text;
+}
+
+QString saveFailureText(SaveFailure failure)
+{
+    switch (failure) {
+    case SaveFailure::DiskFull:
+        return QStringLiteral("The disk is full.");
+    case SaveFailure::NotPermitted:
+        return QStringLiteral("You may not write in this folder.");
+    case SaveFailure::FolderMissing:
+        return QStringLiteral("The folder no longer exists.");
+    case SaveFailure::NameTooLong:
+        return QStringLiteral("The name is too long for this disk.");
+    case SaveFailure::NotPlainFile:
+        return QStringLiteral("This is not a plain file.");
+    case SaveFailure::None:
+    case SaveFailure::Other:
+        break;
+    }
+    return {};
+>>>>>>> main
 }
 
 } // namespace tallyvane

@@ -540,8 +540,10 @@ void MortgageCalc::saveFile()
     if (values().fileMode == FileModeCancelled)
         return;
     const QString path = values().filePicked;
-    if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); }))
+    if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); })) {
         rememberedFileName() = QFileInfo(path).fileName();
+        services().fileUsed(path);
+    }
 }
 
 void MortgageCalc::openChosenFile()
@@ -570,6 +572,7 @@ bool MortgageCalc::openFile(const QString& path)
     }
     showPlan(opened);
     rememberedFileName() = QFileInfo(path).fileName();
+    services().fileUsed(path);
     calculate();
     return true;
 }

@@ -256,6 +256,7 @@ bool NetWorthCalc::openFile(const QString& path)
         return false;
     m_sheet = opened;
     values().dataFileName = QFileInfo(path).fileName();
+    services().fileUsed(path);
     m_unsaved = false;
     recalculate();
     return true;
@@ -290,16 +291,18 @@ void NetWorthCalc::saveClicked()
     values().filePicked.clear();
     if (cancelled)
         return;
-    bool saved = false;
+    SaveOutcome saved;
     {
         const BusyPointer busy;
         saved = saveNetWorthFile(path, m_sheet);
     }
     if (!saved) {
+        values().msgDetail = saveFailureText(saved.failure);
         services().showMessage(values(), Message::BadNetWorthFileName);
         return;
     }
     values().dataFileName = QFileInfo(path).fileName();
+    services().fileUsed(path);
     m_unsaved = false;
 }
 
