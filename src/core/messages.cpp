@@ -55,12 +55,8 @@ QString messageText(int number, const QString& detail)
     if (found == std::end(Messages))
         return {};
     const QString text = QString::fromLatin1(found->text);
-<<<<<<< HEAD
     const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved ||
                              number == Message::TableNotExported;
-    return takesDetail ? text + detail : text;
-=======
-    const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved;
     if (takesDetail)
         return text + detail;
     if (isSaveMessage(number) && !detail.isEmpty())
@@ -86,7 +82,6 @@ QString saveFailureText(SaveFailure failure)
         break;
     }
     return {};
->>>>>>> main
 }
 
 } // namespace tallyvane

@@ -38,15 +38,10 @@ inline constexpr int SettingsNotSaved = 61;
 inline constexpr int TableNotExported = 62;
 } // namespace Message
 
-<<<<<<< HEAD
-// The text of message `number`; `detail` completes messages 19, 61 and 62 and is
-// ignored by the others. A number that names no message gives an empty text.
-=======
-// The text of message `number`; `detail` completes messages 19 and 61, and
-// follows a save message (14, 25, 37, 38) on a line of its own as the reason
-// the save failed. The other messages ignore it. A number that names no
-// message gives an empty text.
->>>>>>> main
+// The text of message `number`; `detail` completes messages 19, 61 and 62,
+// and follows a save message (14, 25, 37, 38) on a line of its own as the
+// reason the save failed. The other messages ignore it. A number that names
+// no message gives an empty text.
 QString messageText(int number, const QString& detail = {});
 
 // The reason a save failed, in the user's words; empty for None and Other.
