@@ -21,7 +21,6 @@ public:
     void showPrintPreview(const Report&) override {}
     void showImagePreview(const ImagePrintout&) override {}
     void beep() override {}
-    void clearClipboard() override {}
     using UiServices::showMessage;
 
     int messages = 0;

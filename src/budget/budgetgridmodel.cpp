@@ -14,6 +14,8 @@ BudgetGridModel::BudgetGridModel(const BudgetList& list, const QString& amountHe
     setColumnAlignment(Description, Qt::AlignLeft);
     setColumnAlignment(Amount, Qt::AlignRight);
     setColumnAlignment(Budgeted, Qt::AlignRight);
+    setFigureColumn(Amount);
+    setFigureColumn(Budgeted);
 }
 
 void BudgetGridModel::showList(const DisplayPeriod& period)

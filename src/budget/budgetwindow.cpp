@@ -2,6 +2,7 @@
 #include "budget/budgetwindow.h"
 
 #include "budget/budgetdisplay.h"
+#include "budget/budgetexport.h"
 #include "budget/budgetfile.h"
 #include "budget/budgetgridmodel.h"
 #include "budget/budgetinputslots.h"
@@ -345,8 +346,12 @@ void Budget::buildShared()
     connect(m_save, &QPushButton::clicked, this, &Budget::saveFile);
     m_printer = plannerButton(QStringLiteral("To &Printer"), QStringLiteral("Ptr2"), this);
     connect(m_printer, &QPushButton::clicked, this, &Budget::print);
+    m_export = plannerButton(QStringLiteral("Export CS&V…"), QStringLiteral("ExportBudget"), this);
     m_exit = plannerButton(QStringLiteral("E&xit to Menu"), QStringLiteral("ExitBudget"), this);
     connect(m_exit, &QPushButton::clicked, this, &Budget::exitToMenu);
+    setUpCsvExport(
+        [this] { return std::optional(budgetCsvTable(m_income.list, m_expense.list, chosenPeriod())); },
+        QStringLiteral("Budget.csv"), {m_income.grid, m_expense.grid}, m_export);
 }
 
 void Budget::layOut()
@@ -369,7 +374,7 @@ void Budget::layOut()
                                   2));
     QGridLayout* lists = captionedCards(
         {{caption(" Sorted by", "Label5"), m_sortBy}, {caption(" Show for period", "Label13"), m_period}}, 1);
-    QGridLayout* buttons = buttonGrid({{m_open, m_save, m_printer}, {m_help, m_exit, nullptr}});
+    QGridLayout* buttons = buttonGrid({{m_open, m_save, m_printer}, {m_help, m_export, m_exit}});
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(2 * PlannerStyle::Spacing);
@@ -742,10 +747,6 @@ bool Budget::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::Wheel:
             return true;
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
-            services().clearClipboard();
-            break;
         case QEvent::KeyPress:
             if (refusesListKey(*static_cast<QKeyEvent*>(event))) {
                 services().beep();

@@ -129,6 +129,7 @@ private:
     QPushButton* m_open = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_printer = nullptr;
+    QPushButton* m_export = nullptr;
     QPushButton* m_exit = nullptr;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/reporttext.h"
 
+#include "core/csvtable.h"
+
 namespace tallyvane::cli {
 
 void writeLine(std::ostream& out, const QString& line)
@@ -10,12 +12,7 @@ void writeLine(std::ostream& out, const QString& line)
 
 QString csvField(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r') &&
-        text.trimmed() == text)
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    return csvTextField(text);
 }
 
 } // namespace tallyvane::cli

@@ -12,9 +12,8 @@ namespace tallyvane::cli {
 // `line` and a line end.
 void writeLine(std::ostream& out, const QString& line);
 
-// One CSV field. It is quoted, with its quotes doubled, when it holds a
-// comma, a quote or a line break, or starts or ends with a blank, so that
-// every reader gets the text back exactly.
+// One CSV text field (a description, a name): formula-safe and quoted where
+// needed, as core/csvtable.h writes every exported table's text.
 QString csvField(const QString& text);
 
 } // namespace tallyvane::cli

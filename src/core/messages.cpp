@@ -38,6 +38,7 @@ constexpr NumberedText Messages[] = {
     {Message::HundredPercentLimit, "100% limit."},
     {Message::SettingsNotSaved, "Settings could not be saved in "},
     {Message::GoalOutOfReach, "No additional payment makes the final payment fall in year "},
+    {Message::TableNotExported, "The table could not be saved in "},
 };
 
 bool isSaveMessage(int number)
@@ -57,7 +58,7 @@ QString messageText(int number, const QString& detail)
         return {};
     const QString text = QString::fromLatin1(found->text);
     const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved ||
-                             number == Message::GoalOutOfReach;
+                             number == Message::GoalOutOfReach || number == Message::TableNotExported;
     if (takesDetail)
         return text + detail;
     if (isSaveMessage(number) && !detail.isEmpty())

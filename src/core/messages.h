@@ -38,12 +38,14 @@ inline constexpr int SettingsNotSaved = 61;
 // No additional payment ends the loan by the year asked; the detail names
 // that year and the nearest one within reach.
 inline constexpr int GoalOutOfReach = 62;
+// An exported table that could not be written; the detail names the file.
+inline constexpr int TableNotExported = 63;
 } // namespace Message
 
-// The text of message `number`; `detail` completes messages 19, 61 and 62, and
-// follows a save message (14, 25, 37, 38) on a line of its own as the reason
-// the save failed. The other messages ignore it. A number that names no
-// message gives an empty text.
+// The text of message `number`; `detail` completes messages 19, 61, 62 and
+// 63, and follows a save message (14, 25, 37, 38) on a line of its own as the
+// reason the save failed. The other messages ignore it. A number that names
+// no message gives an empty text.
 QString messageText(int number, const QString& detail = {});
 
 // The reason a save failed, in the user's words; empty for None and Other.

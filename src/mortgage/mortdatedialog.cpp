@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,6 +38,8 @@ MortDateInput::MortDateInput(MortgageWindowState& state, SharedValues& values, U
     caption->setBuddy(m_date);
     nameAfterCaption(m_date, caption->text());
     m_date->setContextMenuPolicy(Qt::NoContextMenu);
+    // A dropped text would arrive without passing the date's keys.
+    m_date->setAcceptDrops(false);
     m_date->setText(shortDateText(parseShortDate(m_state.firstPaymentDate)));
     m_date->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) * 2);
     paintEntryGreen(m_date);
@@ -69,13 +72,13 @@ bool MortDateInput::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::KeyPress:
             return typeKey(static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn:
-            m_services.clearClipboard();
-            break;
         case QEvent::FocusOut:
             readDate();
-            m_services.clearClipboard();
             break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            // A middle click would paste the X selection, unfiltered.
+            return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
         default:
             break;
         }

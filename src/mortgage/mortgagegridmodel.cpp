@@ -14,8 +14,10 @@ MortgageGridModel::MortgageGridModel(QObject* parent)
     : GridModel(ColumnCount, parent), m_firstColumnFont(QFontDatabase::systemFont(QFontDatabase::FixedFont))
 {
     setRows(OpeningRows);
-    for (int column = Interest; column < ColumnCount; ++column)
+    for (int column = Interest; column < ColumnCount; ++column) {
         setColumnAlignment(column, Qt::AlignRight);
+        setFigureColumn(column);
+    }
 }
 
 void MortgageGridModel::showHeadings(AmortizationView view, bool showsDates)

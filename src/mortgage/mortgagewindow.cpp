@@ -16,6 +16,7 @@
 #include "mortgage/amortizationengine.h"
 #include "mortgage/amortizationhandover.h"
 #include "mortgage/mortdatedialog.h"
+#include "mortgage/mortgageexport.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgage/mortgageinputslots.h"
@@ -239,6 +240,15 @@ void MortgageCalc::buildTable()
     m_grid->horizontalHeader()->setMinimumSectionSize(
         figures.horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
     m_grid->shareWidthFrom(MortgageGridModel::Interest);
+    // The buttons fill the window; the export lives in the grid's menu.
+    const bool loan = m_mode.loanKind == LoanKind::PersonalLoan;
+    setUpCsvExport(
+        [this]() -> std::optional<CsvTable> {
+            if (!hasResults(Message::NoRecords) || !m_shown)
+                return std::nullopt;
+            return mortgageCsvTable(m_shown->second);
+        },
+        loan ? QStringLiteral("Loan.csv") : QStringLiteral("Mortgage.csv"), {m_grid});
 }
 
 void MortgageCalc::layOut()

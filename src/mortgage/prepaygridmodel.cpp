@@ -12,6 +12,7 @@ PrePayGridModel::PrePayGridModel(QObject* parent) : GridModel(ColumnCount, paren
     setHeadings({QStringLiteral("Year Number"), QStringLiteral("Amount of Payment")});
     setColumnAlignment(Year, Qt::AlignCenter);
     setColumnAlignment(Amount, Qt::AlignRight);
+    setFigureColumn(Amount);
 }
 
 void PrePayGridModel::showYears(const AdditionalPaymentTable& table, int yearRows)

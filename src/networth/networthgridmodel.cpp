@@ -11,6 +11,7 @@ NetWorthGridModel::NetWorthGridModel(NetWorthSheet& sheet, NetWorthSide side, QS
     setRows(NetWorthGridRows);
     setHeadings({sideHeading(side), QString()});
     setColumnAlignment(Value, Qt::AlignRight);
+    setFigureColumn(Value);
 }
 
 QString NetWorthGridModel::shownText(int row, int column) const

@@ -6,6 +6,7 @@
 #include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "networth/networthdisplay.h"
+#include "networth/networthexport.h"
 #include "networth/networthfile.h"
 #include "networth/networthgridmodel.h"
 #include "networth/networthprintout.h"
@@ -51,6 +52,9 @@ NetWorthCalc::NetWorthCalc(SharedValues& values, UiServices& services, PlannerHo
     buildButtons();
     layOut();
     recalculate();
+    // Both rows of buttons are full; the export lives in the grids' menus.
+    setUpCsvExport([this] { return std::optional(netWorthCsvTable(m_sheet)); },
+                   QStringLiteral("NetWorth.csv"), {m_assets, m_liabilities});
 }
 
 QSize NetWorthCalc::sizeHint() const

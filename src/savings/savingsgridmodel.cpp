@@ -14,8 +14,10 @@ SavingsGridModel::SavingsGridModel(QObject* parent) : GridModel(ColumnCount, par
     setRows(SavingsOpeningGridRows);
     setHeadings(openingSavingsHeadings());
     setColumnAlignment(Period, Qt::AlignHCenter);
-    for (int column = Invested; column < ColumnCount; ++column)
+    for (int column = Invested; column < ColumnCount; ++column) {
         setColumnAlignment(column, Qt::AlignRight);
+        setFigureColumn(column);
+    }
 }
 
 void SavingsGridModel::showResult(const SavingsResult& result, SavingsFrequency frequency,

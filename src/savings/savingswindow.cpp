@@ -7,6 +7,7 @@
 #include "core/report/printout.h"
 #include "core/sharedvalues.h"
 #include "savings/growthengine.h"
+#include "savings/savingsexport.h"
 #include "savings/savingsgridmodel.h"
 #include "savings/savingsprintout.h"
 #include "savings/savingsquickhelp.h"
@@ -152,6 +153,7 @@ void SavingsCalc::buildButtons()
     m_help = button("Quick &Help", "SHelp", &SavingsCalc::toggleQuickHelp);
     m_graph = button("&Show Graph", "SGraphs", &SavingsCalc::showGraph);
     m_printer = button("To &Printer", "SPrinter", &SavingsCalc::print);
+    m_export = plannerButton(QStringLiteral("Export CS&V…"), QStringLiteral("SExport"), this);
     m_exit = button("E&xit to Menu", "SExit", &SavingsCalc::exitToMenu);
 }
 
@@ -168,6 +170,13 @@ void SavingsCalc::buildTable()
         m_grid->fontMetrics().horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
     m_grid->shareWidthFrom(SavingsGridModel::Invested);
     m_grid->setCurrentCell(1, SavingsGridModel::Period);
+    setUpCsvExport(
+        [this]() -> std::optional<CsvTable> {
+            if (!hasResults(Message::NoRecords) || !m_calculation)
+                return std::nullopt;
+            return savingsCsvTable(m_calculation->result, m_calculation->inputs.frequency);
+        },
+        QStringLiteral("Savings.csv"), {m_grid}, m_export);
 }
 
 void SavingsCalc::layOut()
@@ -189,7 +198,7 @@ void SavingsCalc::layOut()
             {caption(" Number of years invested.", "Label7"), list("InTerm")},
         },
         4);
-    QGridLayout* buttons = buttonGrid({{m_calculate, m_help, m_graph, m_printer, m_exit}});
+    QGridLayout* buttons = buttonGrid({{m_calculate, m_help, m_graph, m_printer, m_export, m_exit}});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(PlannerStyle::Margin, PlannerStyle::Margin, PlannerStyle::Margin,
@@ -198,7 +207,7 @@ void SavingsCalc::layOut()
     layout->addLayout(inputs);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
-    setUpQuickHelp(QStringLiteral("STextBox"), m_help, m_grid, {m_printer, m_graph}, m_lumpSum);
+    setUpQuickHelp(QStringLiteral("STextBox"), m_help, m_grid, {m_printer, m_graph, m_export}, m_lumpSum);
 }
 
 void SavingsCalc::showDefaults()

@@ -77,6 +77,7 @@ private:
     QPushButton* m_help = nullptr;
     QPushButton* m_graph = nullptr;
     QPushButton* m_printer = nullptr;
+    QPushButton* m_export = nullptr;
     QPushButton* m_exit = nullptr;
 
     SavingsGridModel* m_model = nullptr;

@@ -10,7 +10,6 @@
 #include "shell/printpreview.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QSettings>
 #include <QWidget>
 
@@ -92,12 +91,6 @@ void DesktopServices::showImagePreview(const ImagePrintout& printout)
 void DesktopServices::beep()
 {
     QApplication::beep();
-}
-
-void DesktopServices::clearClipboard()
-{
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
 }
 
 } // namespace tallyvane

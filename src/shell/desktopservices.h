@@ -10,8 +10,8 @@ class QWidget;
 
 namespace tallyvane {
 
-// The real UiServices: our modal dialogs shown over the frame window, the
-// system beep and the system clipboard. File dialogs start in the folder a
+// The real UiServices: our modal dialogs shown over the frame window and the
+// system beep. File dialogs start in the folder a
 // file was last chosen in, remembered across runs with QSettings.
 class DesktopServices : public UiServices
 {
@@ -31,7 +31,6 @@ public:
     void showPrintPreview(const Report& report) override;
     void showImagePreview(const ImagePrintout& printout) override;
     void beep() override;
-    void clearClipboard() override;
     using UiServices::showMessage;
 
 private:

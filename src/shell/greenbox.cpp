@@ -223,7 +223,35 @@ void GreenBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::MiddleButton)
         return;
+    if (event->button() != Qt::LeftButton || !hasSelectedText()) {
+        QLineEdit::mouseReleaseEvent(event);
+        return;
+    }
+    // The line edit would put its selected text into the X selection, and a
+    // click into a box that selects its figure would so replace what the
+    // user had selected in another program. The selection is kept, the X
+    // selection left alone.
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const bool caretAtStart = cursorPosition() == start;
+    deselect();
     QLineEdit::mouseReleaseEvent(event);
+    if (caretAtStart)
+        setSelection(start + length, -length);
+    else
+        setSelection(start, length);
+}
+
+// Ctrl+E is the planners' export; the line edit would take it as "move to
+// the end of the line".
+bool GreenBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E)) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void GreenBox::focusInEvent(QFocusEvent* event)
@@ -233,7 +261,6 @@ void GreenBox::focusInEvent(QFocusEvent* event)
         selectAll();
     else
         deselect();
-    m_services.clearClipboard();
 }
 
 void GreenBox::storeTypedFigure()
@@ -265,7 +292,6 @@ void GreenBox::focusOutEvent(QFocusEvent* event)
         m_values.entryChanged = 0;
         emit figureStored();
     }
-    m_services.clearClipboard();
     QLineEdit::focusOutEvent(event);
 }
 

@@ -6,8 +6,9 @@
 // character away from it), each key passes the box's key
 // filter (a refused key only beeps), Enter moves on to the successor, and
 // leaving the box stores the figure in its InputValues slot and shows it
-// right-aligned in its format. The clipboard is emptied whenever the box gains
-// or loses focus and pasting is refused, so every figure arrives key by key.
+// right-aligned in its format. Pasting and dropping are refused, so every
+// figure arrives key by key; the clipboard and the X selection belong to the
+// user and are never emptied, read or replaced by entering or leaving a box.
 
 #include "core/money.h"
 #include "shell/figureboxlayout.h"
@@ -49,6 +50,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     int filterKey(int keyCode);

@@ -2,17 +2,22 @@
 #include "shell/plannerwindow.h"
 
 #include "core/keyfilters.h"
+#include "core/messages.h"
 #include "core/money.h"
 #include "core/plannererror.h"
+#include "core/safefile.h"
 #include "core/sharedvalues.h"
 #include "shell/busypointer.h"
+#include "shell/dialogs/filechooser.h"
 #include "shell/dialogs/printheaderdialog.h"
 #include "shell/greenbox.h"
+#include "shell/grid/grid.h"
 #include "shell/plannerhost.h"
 #include "shell/plannerwidgets.h"
 #include "shell/readingorder.h"
 #include "shell/uiservices.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -206,6 +211,48 @@ bool PlannerWindow::printReport(const QString& jobName, const std::function<Repo
     report->jobName = jobName;
     m_services.showPrintPreview(*report);
     return true;
+}
+
+void PlannerWindow::setUpCsvExport(CsvTableBuilder build, const QString& proposedName,
+                                   const std::vector<Grid*>& grids, QPushButton* button)
+{
+    m_buildCsvTable = std::move(build);
+    m_csvName = proposedName;
+    auto* action = new QAction(QStringLiteral("&Export CSV…"), this);
+    action->setObjectName(QStringLiteral("ExportCsv"));
+    action->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_E));
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, &PlannerWindow::exportCsv);
+    addAction(action);
+    for (Grid* grid : grids)
+        grid->addContextAction(action);
+    if (button) {
+        button->setAccessibleName(QStringLiteral("Export CSV"));
+        button->setToolTip(QStringLiteral("Save the table as a CSV file for a spreadsheet (Ctrl+E)"));
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    }
+}
+
+void PlannerWindow::exportCsv()
+{
+    if (!m_buildCsvTable)
+        return;
+    std::optional<CsvTable> table;
+    if (!runOperation(nullptr, [&] { table = m_buildCsvTable(); }) || !table)
+        return;
+    m_values.fileMode = FileRequestMode::ExportCsv;
+    m_values.filePicked = m_csvName;
+    m_services.chooseFile(m_values);
+    const bool cancelled = m_values.fileMode == FileModeCancelled;
+    const QString path = m_values.filePicked;
+    m_values.fileMode = 0;
+    m_values.filePicked.clear();
+    if (cancelled)
+        return;
+    runOperation(nullptr, [&] {
+        if (!saveFileSafely(path, csvDocument(*table)))
+            throw PlannerError(Message::TableNotExported, path);
+    });
 }
 
 void PlannerWindow::exitToMenu()

@@ -12,6 +12,8 @@
 //   shown as its numbered message once the pointer is back;
 // - the quick help that takes the place of the results;
 // - refusing to graph, print or save without results;
+// - "Export CSV…" of the planner's table: Ctrl+E, an entry in the grids'
+//   context menus or a button, the file chooser and the safe save;
 // - leaving for the menu, by its exit button or by the frame's close
 //   request, after the planner's own unsaved-data question;
 // - a teardown in which no box calls into the half-destroyed window.
@@ -19,6 +21,7 @@
 // Every dialog a planner opens goes through runDialog, so tests answer them
 // in place.
 
+#include "core/csvtable.h"
 #include "core/report/printout.h"
 #include "core/report/report.h"
 #include "shell/figureboxlayout.h"
@@ -28,8 +31,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
+class QAction;
 class QDialog;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,6 +43,7 @@ namespace tallyvane {
 
 struct SharedValues;
 class GreenBox;
+class Grid;
 class Money;
 class PlannerHost;
 class UiServices;
@@ -125,6 +131,18 @@ protected:
     // opening a loan file) takes that kind's frame title and help topic.
     void changeIdentity(const PlannerIdentity& identity);
 
+    // Builds the table to export as the window shows it now, or answers
+    // nothing after telling the user why there is none.
+    using CsvTableBuilder = std::function<std::optional<CsvTable>()>;
+    // Offers "Export CSV…" by Ctrl+E anywhere in the window, in the context
+    // menu of each of `grids` and, where the window has room, by `button`.
+    // The file chooser offers `proposedName`.
+    void setUpCsvExport(CsvTableBuilder build, const QString& proposedName, const std::vector<Grid*>& grids,
+                        QPushButton* button = nullptr);
+    // Builds the table, asks for a file and writes it; a file that cannot be
+    // written is left as it was and the user told.
+    void exportCsv();
+
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();
 
@@ -146,6 +164,8 @@ private:
     QPointer<QWidget> m_focusAfterHelp;
     std::vector<QPointer<QWidget>> m_waitingForHelp;
     bool m_quickHelpOpen = false;
+    CsvTableBuilder m_buildCsvTable;
+    QString m_csvName;
     bool m_leaving = false;
 };
 

@@ -4,7 +4,7 @@
 // UiServices is the one doorway from the windows to what the desktop provides
 // or what asks the user something: the numbered message box, the yes/no
 // question, the small input prompts, the file chooser, the print preview,
-// the beep and the clipboard. Each call reads its inputs from SharedValues and leaves its
+// and the beep. Each call reads its inputs from SharedValues and leaves its
 // answer there, exactly as the modal dialogs do. Tests replace the whole
 // doorway with scripted answers and a record of what was shown.
 
@@ -45,7 +45,6 @@ public:
     virtual void showImagePreview(const ImagePrintout& printout) = 0;
 
     virtual void beep() = 0;
-    virtual void clearClipboard() = 0;
 
     // Shorthand for the common case of one numbered message.
     void showMessage(SharedValues& values, int msgNumber);

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "budget/budgetgridmodel.h"
+#include "budget/sortorder.h"
 #include "budgetwindowdriver.h"
+#include "cli/calccommands.h"
+#include "commandrun.h"
 #include "core/messages.h"
 #include "core/savefault.h"
+#include "csvexportcheck.h"
 #include "shell/dialogs/filechooser.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -165,6 +171,40 @@ TEST_F(BudgetWindowTest, NothingToSaveOrPrintIsRefusedWithoutAsking)
     click("Ptr2");
     EXPECT_EQ(services.messages, (std::vector<int>{Message::NoRecordsToSave, Message::NoDataToPrint}));
     EXPECT_TRUE(services.fileRequests.empty());
+}
+
+TEST_F(BudgetFileTest, ExportHoldsTheCalculatorsTableForTheShownPeriodAndOrder)
+{
+    typeRecord(IncomeSide, "=Bonus", "333.33", "3", "0");
+    typeRecord(ExpenseSide, "Food <fresh>", "1234.56", "52", "1000");
+    chooseFromList("FreqPeriod", "     Monthly");
+    chooseFromList("SortBy", sortOrderListText(SortOrder::AmountsHiLo));
+    services.filePicks = {path("Home.BGT")};
+    click("FilSave");
+    const QByteArray exported = exportByCtrlE(*window, services, path("Home.csv"));
+    const auto calculated =
+        cli::test::runCommand(cli::runBudgetCommand, {path("Home.BGT"), "--format", "csv", "--period",
+                                                      "monthly", "--sort", "amounts-hilo"});
+    expectSameTableAsCalculator(exported, calculated.out);
+    EXPECT_TRUE(exported.contains("income,2,'=Bonus,83.33,0.00\r\n"));
+
+    copyBlock(*child<QWidget>("BGrid2"), 1, Column::Description, 2, Column::Amount);
+    EXPECT_EQ(clipboardText(), "Food <fresh>\t5349.76\nRent\t900.00\n");
+    EXPECT_TRUE(clipboardHtml().contains("<td>Food &lt;fresh&gt;</td><td>5349.76</td>"));
+}
+
+TEST_F(BudgetFileTest, ExportOntoAFullDiskKeepsTheEarlierFileAndSaysSo)
+{
+    write("Home.csv", "earlier export\r\n");
+    const ScopedSaveFault failing(
+        {.failAt = SaveFault::Step::Write, .bytesBeforeFailure = 10, .afterPiece = {}});
+    services.filePicks = {path("Home.csv")};
+    click("ExportBudget");
+    EXPECT_EQ(services.messageTexts,
+              std::vector<QString>{"The table could not be saved in " + path("Home.csv")});
+    QFile earlier(path("Home.csv"));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "earlier export\r\n");
 }
 
 } // namespace

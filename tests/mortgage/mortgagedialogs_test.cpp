@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/messages.h"
+#include "csvexportcheck.h"
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgagewindowdriver.h"
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -218,6 +221,25 @@ TEST_F(MortgageWindowTest, DaysInYearSetTheRateOfWeeklyPaymentsOnly)
     chooseDays("IRFactor0");
     EXPECT_EQ(label("InDays"), "365.25");
     EXPECT_EQ(label("PeriodicR"), "0.0038721");
+}
+
+// The date and increase boxes leave the clipboard alone; the years copy as figures.
+TEST_F(AdditionalPaymentsTest, ClipboardOutlivesTheDialogBoxesAndTheYearsCopyAsFigures)
+{
+    open(LoanKind::Mortgage);
+    QApplication::clipboard()->setText("copied elsewhere");
+    whenDialogOpens(
+        [](QDialog& dialog) { QTest::mouseClick(dialog.findChild<QLineEdit*>("InDate"), Qt::LeftButton); });
+    click("MDateNumber");
+    whenDialogOpens([](QDialog& dialog) {
+        typeAmount(dialog, 2, "1234.5");
+        typeIncrease(dialog, "5");
+        EXPECT_EQ(clipboardText(), "copied elsewhere");
+        copyBlock(*yearGrid(dialog), 1, 0, 2, 1);
+    });
+    click("MAddPrePay");
+    EXPECT_EQ(clipboardText(), "1\t0.00\n2\t1234.50\n");
+    EXPECT_TRUE(clipboardHtml().contains("<tr><td>2</td><td>1234.50</td></tr>"));
 }
 
 } // namespace

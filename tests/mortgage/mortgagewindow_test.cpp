@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/calccommands.h"
+#include "commandrun.h"
 #include "core/dates.h"
 #include "core/messages.h"
+#include "csvexportcheck.h"
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgagewindowdriver.h"
 #include "shell/grid/grid.h"
@@ -12,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tallyvane;
@@ -272,6 +276,26 @@ TEST_F(MortgageWindowTest, UnreadableDateKeepsTheDateBefore)
     }
     EXPECT_EQ(services.messageTexts, std::vector<QString>(2, QStringLiteral("Not a valid date, try again.")));
     EXPECT_EQ(window->state().firstPaymentDate, before);
+}
+
+TEST_F(MortgageWindowTest, ExportHoldsTheCalculatorsScheduleAndCtrlACopiesItWithHeadings)
+{
+    open(LoanKind::Mortgage);
+    chooseAllPayments();
+    click("MCalc");
+    const QTemporaryDir folder;
+    const QByteArray exported = exportByCtrlE(*window, services, folder.filePath("Mortgage.csv"));
+    const auto calculated =
+        cli::test::runCommand(cli::runMortgageCommand, {"--view", "all", "--format", "csv"});
+    expectSameTableAsCalculator(exported, calculated.out);
+
+    QTest::keyClick(grid(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = clipboardText().split(u'\n');
+    ASSERT_EQ(lines.size(), gridModel()->totalRow() + 2);
+    EXPECT_EQ(lines[1].section(u'\t', 3, 3), cell(1, MortgageGridModel::Balance).trimmed().remove(u','));
+    EXPECT_EQ(lines[gridModel()->totalRow()].section(u'\t', 0, 3), "Total:\t\t\t0.00");
+    EXPECT_TRUE(clipboardHtml().contains("<th>"));
 }
 
 } // namespace

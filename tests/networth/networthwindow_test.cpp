@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/calccommands.h"
+#include "commandrun.h"
 #include "core/messages.h"
 #include "core/savefault.h"
+#include "csvexportcheck.h"
 #include "networth/networthgridmodel.h"
 #include "networth/networthwindow.h"
 #include "plannerwindowdriver.h"
@@ -403,6 +406,24 @@ TEST_F(NetWorthWindowTest, QuickHelpAndPrintout)
     EXPECT_TRUE(services.previews.front().contains("House"));
     EXPECT_EQ(window->sheet().netWorth(), Money::fromWhole(150000));
     EXPECT_TRUE(child<QLabel>("NetInfo")->isHidden()); // "Changes made, Calculate"
+}
+
+TEST_F(NetWorthWindowTest, ExportHoldsTheCalculatorsStatementAndTheGridsCopyTheirFigures)
+{
+    open();
+    typeRows(Assets, {{"=House", "250000.5"}, {"Car", "12000"}, {"Sub Total", ""}});
+    typeRows(Liabilities, {{"-Loan", "1500.25"}});
+    click("NCalc");
+    const QString file = folder.filePath("Home.NWF");
+    save(file);
+    const QByteArray exported = exportByCtrlE(*window, services, folder.filePath("Home.csv"));
+    const auto calculated = cli::test::runCommand(cli::runNetWorthCommand, {file, "--format", "csv"});
+    expectSameTableAsCalculator(exported, calculated.out);
+    EXPECT_TRUE(exported.contains("liabilities,'-Loan,1500.25\r\n"));
+
+    copyBlock(*grid(Assets), 1, Name, 3, Value);
+    EXPECT_EQ(clipboardText(), "=House\t250000.50\nCar\t12000.00\nSub Total\t262000.50\n");
+    EXPECT_TRUE(clipboardHtml().contains("<tr><td>Car</td><td>12000.00</td></tr>"));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/planners.h"
+#include "cli/calccommands.h"
+#include "commandrun.h"
 #include "core/messages.h"
+#include "csvexportcheck.h"
 #include "plannerwindowdriver.h"
 #include "savings/savingsgridmodel.h"
 #include "savings/savingswindow.h"
@@ -385,6 +388,26 @@ TEST(SavingsMenuTest, OpensFromTheMenuWithItsHelpTopic)
         EXPECT_EQ(app.navigator().helpViewer()->currentAnchor(), "context-20");
     }
     QDir::setCurrent(previousDirectory);
+}
+
+TEST_F(SavingsWindowTest, ExportHoldsTheCalculatorsTableAndTheTotalsCopyAsPlainFigures)
+{
+    open(); // the calculator's defaults but for these
+    enter("InIncrRate", "2");
+    chooseFromList("InMonthsYrs", QStringLiteral("Quarterly"));
+    enter("InTerm", "3");
+    click("SCalc");
+    const QTemporaryDir folder;
+    const QByteArray exported = exportByCtrlE(*window, services, folder.filePath("Savings.csv"));
+    const auto calculated =
+        cli::test::runCommand(cli::runSavingsCommand, {"--increase", "2", "--frequency", "quarterly",
+                                                       "--years", "3", "--format", "csv"});
+    expectSameTableAsCalculator(exported, calculated.out);
+
+    const int total = model()->totalRow();
+    copyBlock(*grid(), total, Column::Period, total, Column::CurrentValue);
+    const QString shown = QStringList{"Total:", cell(total, 1), cell(total, 2), cell(total, 3)}.join(u'\t');
+    EXPECT_EQ(clipboardText(), QString(shown).remove(u'$').remove(u',') + u'\n');
 }
 
 } // namespace

@@ -29,7 +29,6 @@ public:
     void showPrintPreview(const Report& report) override;
     void showImagePreview(const ImagePrintout& printout) override;
     void beep() override { ++beeps; }
-    void clearClipboard() override { ++clipboardClears; }
     using UiServices::showMessage;
 
     // Names the queues still holding answers no dialog asked for; empty
@@ -46,7 +45,6 @@ public:
     std::vector<QString> filesUsed;       // each file opened or saved, in order
     std::vector<QString> previews;        // each printout shown, as plain text
     int beeps = 0;
-    int clipboardClears = 0;
 
     std::vector<ImagePrintout> imagePreviews; // each picture printout shown
 

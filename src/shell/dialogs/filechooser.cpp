@@ -80,6 +80,11 @@ std::optional<FileRequest> fileRequestFor(const SharedValues& values)
         return FileRequest{.kind = FileDialogKind::Open,
                            .nameFilter = QStringLiteral("Mortgage or Loan Database (*.umd *.uld)"),
                            .proposedName = {}};
+    if (mode == FileRequestMode::ExportCsv)
+        return FileRequest{.kind = FileDialogKind::Save,
+                           .nameFilter = QStringLiteral("CSV file (*.csv)"),
+                           .proposedName = values.filePicked,
+                           .defaultSuffix = QStringLiteral("csv")};
     if (mode < FileRequestMode::OpenBudget || mode > FileRequestMode::SaveLoan)
         return std::nullopt;
     FileRequest request;
@@ -136,9 +141,11 @@ void configureFileDialog(QFileDialog& dialog, const FileRequest& request, const 
     dialog.setNameFilter(request.nameFilter);
     dialog.selectNameFilter(request.nameFilter);
     // A name typed without an extension gets the kind's, in the capitals
-    // the program's own files carry, so that Open lists it later.
+    // the program's own files carry, so that Open lists it later; a request
+    // may name its own (an export's "csv").
     if (request.kind == FileDialogKind::Save)
-        dialog.setDefaultSuffix(extensionOf(request.nameFilter).toUpper());
+        dialog.setDefaultSuffix(request.defaultSuffix.isEmpty() ? extensionOf(request.nameFilter).toUpper()
+                                                                : request.defaultSuffix);
     describeFilesByNameOnly(dialog);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);

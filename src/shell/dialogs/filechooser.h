@@ -32,6 +32,8 @@ inline constexpr int SaveLoan = 8;
 // A mortgage or a loan file, to compare with; clear of FileModeCancelled (9)
 // and of 10, which stays no request.
 inline constexpr int OpenMortgageOrLoan = 11;
+// A planner's table as CSV; the caller leaves the name to offer in filePicked.
+inline constexpr int ExportCsv = 12;
 } // namespace FileRequestMode
 
 enum class FileDialogKind
@@ -43,8 +45,9 @@ enum class FileDialogKind
 struct FileRequest
 {
     FileDialogKind kind = FileDialogKind::Open;
-    QString nameFilter;   // e.g. "Budget Database (*.Bgt)"
-    QString proposedName; // the file name the dialog offers first
+    QString nameFilter;         // e.g. "Budget Database (*.Bgt)"
+    QString proposedName;       // the file name the dialog offers first
+    QString defaultSuffix = {}; // added to a name typed without one
 };
 
 // Where a dialog opens, and the folder of the sample files that ship with the

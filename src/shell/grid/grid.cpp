@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/grid/grid.h"
 
+#include "core/copiedcells.h"
 #include "core/keyfilters.h"
+#include "core/plainfigure.h"
 #include "shell/greenbox.h"
 #include "shell/placement.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -17,7 +25,9 @@ Grid::Grid(GridModel* model, QWidget* parent) : QTableView(parent), m_model(mode
 {
     setModel(model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells can be selected for copying; the current cell stays
+    // the one the planner acts on.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // Tab leaves the grid for the next control, as it does from a box.
     setTabKeyNavigation(false);
@@ -37,6 +47,119 @@ Grid::Grid(GridModel* model, QWidget* parent) : QTableView(parent), m_model(mode
     });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
+    buildContextMenu();
+}
+
+void Grid::buildContextMenu()
+{
+    m_contextMenu = new QMenu(this);
+    m_contextMenu->setAccessibleName(QStringLiteral("Grid menu"));
+    QAction* copy = m_contextMenu->addAction(QStringLiteral("&Copy"), this, &Grid::copySelection);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_contextMenu->addAction(QStringLiteral("Copy &all with headings"), this, &Grid::copyAllWithHeadings);
+    m_contextSeparator = m_contextMenu->addSeparator();
+    m_contextSeparator->setVisible(false);
+}
+
+void Grid::addContextAction(QAction* action)
+{
+    m_contextSeparator->setVisible(true);
+    m_contextMenu->addAction(action);
+}
+
+void Grid::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard && currentIndex().isValid())
+        at = viewport()->mapToGlobal(visualRect(currentIndex()).center());
+    m_contextMenu->exec(at);
+    event->accept();
+}
+
+// A cell the planner makes current is selected alone, whatever keys happen
+// to be held; the user's clicks and keys select as usual.
+QItemSelectionModel::SelectionFlags Grid::selectionCommand(const QModelIndex& index,
+                                                           const QEvent* event) const
+{
+    if (!event)
+        return QItemSelectionModel::ClearAndSelect;
+    return QTableView::selectionCommand(index, event);
+}
+
+QString Grid::copiedText(int row, int column) const
+{
+    const QString shown = model()->data(model()->index(row, column), Qt::DisplayRole).toString();
+    return m_model->isFigureColumn(column) ? plainFigureOrText(shown) : shown.trimmed();
+}
+
+// Rows and columns here are the view's: row 0 is the first body row.
+QMimeData* Grid::copiedBlock(int firstRow, int lastRow, int firstColumn, int lastColumn, bool withHeadings,
+                             bool selectedOnly) const
+{
+    CopiedCells cells;
+    if (withHeadings)
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            cells.headings
+                << model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().simplified();
+    for (int row = firstRow; row <= lastRow; ++row) {
+        QStringList texts;
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            // Cells left out of a scattered selection stay empty in the block.
+            const bool taken = !selectedOnly || selectionModel()->isSelected(model()->index(row, column));
+            texts << (taken ? copiedText(row, column) : QString());
+        }
+        cells.rows << texts;
+    }
+    const auto isEmpty = [](const QStringList& texts) {
+        return std::all_of(texts.cbegin(), texts.cend(), [](const QString& text) { return text.isEmpty(); });
+    };
+    while (!cells.rows.isEmpty() && isEmpty(cells.rows.last()))
+        cells.rows.removeLast();
+
+    auto* data = new QMimeData;
+    data->setText(tabSeparatedText(cells));
+    data->setHtml(htmlTable(cells));
+    return data;
+}
+
+QMimeData* Grid::selectionMimeData() const
+{
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty()) {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid())
+            return nullptr;
+        return copiedBlock(current.row(), current.row(), current.column(), current.column(), false, false);
+    }
+    int top = model()->rowCount();
+    int bottom = -1;
+    int left = model()->columnCount();
+    int right = -1;
+    for (const QItemSelectionRange& range : selection) {
+        top = std::min(top, range.top());
+        bottom = std::max(bottom, range.bottom());
+        left = std::min(left, range.left());
+        right = std::max(right, range.right());
+    }
+    const bool wholeColumns = top == 0 && bottom == model()->rowCount() - 1;
+    return copiedBlock(top, bottom, left, right, wholeColumns, true);
+}
+
+QMimeData* Grid::tableMimeData() const
+{
+    return copiedBlock(0, model()->rowCount() - 1, 0, model()->columnCount() - 1, true, false);
+}
+
+void Grid::copySelection()
+{
+    if (QMimeData* data = selectionMimeData())
+        QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void Grid::copyAllWithHeadings()
+{
+    QGuiApplication::clipboard()->setMimeData(tableMimeData());
 }
 
 void Grid::setKeyHandler(KeyHandler handler)
@@ -61,7 +184,9 @@ void Grid::setCurrentCell(int row, int column)
     const QModelIndex cell = m_model->index(row - 1, column);
     if (!cell.isValid())
         return;
-    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    // Through the view, so that Shift with an arrow key extends a selection
+    // from this cell rather than from the last one clicked.
+    setCurrentIndex(cell);
     scrollTo(cell);
 }
 
@@ -100,6 +225,12 @@ void Grid::widenColumn(int column, int twips)
 
 void Grid::keyPressEvent(QKeyEvent* event)
 {
+    // The view alone would copy just the current cell.
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
     int keyCode = entryKeyCode(event);
     if (keyCode < 0) {
         QTableView::keyPressEvent(event);

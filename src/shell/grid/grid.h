@@ -12,6 +12,11 @@
 // moving one row down, so a refused key changes nothing. Arrow and page keys
 // move the current cell as usual.
 //
+// Cells are selected by dragging, Shift with the arrow keys or Ctrl+A, and
+// copied by Ctrl+C or the context menu for other programs to paste: what the
+// cells show, figures in their plain form, with the headings when whole
+// columns are copied.
+//
 // Rows and columns are counted as in the model: row 0 is the heading row and
 // the current cell is always a body cell (row 1 or below), or row 0 when the
 // grid has no body rows. Sizes are given in twips.
@@ -19,6 +24,10 @@
 #include "shell/grid/gridmodel.h"
 
 #include <QTableView>
+
+class QAction;
+class QMenu;
+class QMimeData;
 
 #include <functional>
 
@@ -60,6 +69,18 @@ public:
     // narrower; from then on the user's widths stay.
     void shareWidthFrom(int first);
 
+    // The selected cells as the clipboard takes them: tab-separated text and
+    // an HTML table. A selection running through every row of its columns,
+    // as Ctrl+A makes, brings their headings; rows left empty at the end
+    // are left out.
+    QMimeData* selectionMimeData() const;
+    // Every row that shows something, in all columns, below the headings.
+    QMimeData* tableMimeData() const;
+    void copySelection();
+    void copyAllWithHeadings();
+    // Adds a planner's action to the context menu, below the copy entries.
+    void addContextAction(QAction* action);
+
 signals:
     // The current cell changed; currentRow() and currentColumn() already
     // name the new cell.
@@ -71,14 +92,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     void shareWidth();
+    void buildContextMenu();
+    QMimeData* copiedBlock(int firstRow, int lastRow, int firstColumn, int lastColumn, bool withHeadings,
+                           bool selectedOnly) const;
+    QString copiedText(int row, int column) const;
 
     int m_sharedFrom = -1; // no shared columns
     bool m_sharing = false;
     GridModel* m_model;
     KeyHandler m_keyHandler;
+    QMenu* m_contextMenu = nullptr;
+    QAction* m_contextSeparator = nullptr;
 };
 
 } // namespace tallyvane

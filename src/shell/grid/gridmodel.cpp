@@ -13,7 +13,7 @@ constexpr int HeadingAlignment = int(Qt::AlignCenter) | int(Qt::TextWordWrap);
 
 GridModel::GridModel(int columnCount, QObject* parent)
     : QAbstractTableModel(parent), m_columns(std::max(columnCount, 0)), m_cells(m_columns),
-      m_alignments(m_columns, Qt::AlignLeft | Qt::AlignVCenter)
+      m_alignments(m_columns, Qt::AlignLeft | Qt::AlignVCenter), m_figureColumns(m_columns, false)
 {
 }
 
@@ -98,6 +98,17 @@ void GridModel::setColumnAlignment(int column, Qt::Alignment alignment)
 Qt::Alignment GridModel::columnAlignment(int column) const
 {
     return column >= 0 && column < m_columns ? m_alignments[column] : Qt::Alignment();
+}
+
+void GridModel::setFigureColumn(int column)
+{
+    if (column >= 0 && column < m_columns)
+        m_figureColumns[column] = true;
+}
+
+bool GridModel::isFigureColumn(int column) const
+{
+    return column >= 0 && column < m_columns && m_figureColumns[column];
 }
 
 void GridModel::announceChange(int firstRow, int lastRow, int firstColumn, int lastColumn)

@@ -60,6 +60,10 @@ public:
     // Where the texts of a column's body cells sit; headings are centred.
     void setColumnAlignment(int column, Qt::Alignment alignment);
     Qt::Alignment columnAlignment(int column) const;
+    // Columns whose body cells show figures; a copy turns those into plain
+    // numbers (core/plainfigure.h) and leaves other cells as text.
+    void setFigureColumn(int column);
+    bool isFigureColumn(int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -79,6 +83,7 @@ private:
     int m_columns = 0;
     QList<QString> m_cells; // row by row, the heading row first
     QList<Qt::Alignment> m_alignments;
+    QList<bool> m_figureColumns;
 };
 
 } // namespace tallyvane

@@ -8,6 +8,8 @@
 #include "shell/dialogs/yesnodialog.h"
 #include "shell/greenbox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -40,6 +42,20 @@ TEST_F(DialogTest, RecordNumberPromptConsumesItsInputsOnLoad)
     InRecNum changing(values, services, nullptr);
     EXPECT_EQ(changing.findChild<QLabel*>("Label1")->text(), " Type in record number    to change.");
     EXPECT_EQ(changing.box()->text(), "");
+}
+
+TEST_F(DialogTest, ClipboardTextSurvivesEveryDialogsBoxes)
+{
+    QApplication::clipboard()->setText("copied elsewhere");
+    InRecNum record(values, services, nullptr);
+    FundCurValInput line(values, services, nullptr);
+    PrinterHeaderInput header(values, services, nullptr);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&record, &line, &header}) {
+        ASSERT_TRUE(showActive(*dialog));
+        QTest::mouseClick(dialog->findChild<GreenBox*>(), Qt::LeftButton);
+        closeWith(*dialog, nullptr);
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), "copied elsewhere");
 }
 
 struct RecordNumberCase

@@ -5,6 +5,8 @@
 #include "scriptedservices.h"
 #include "shell/dialogs/personalizedialog.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -90,6 +92,13 @@ TEST_F(PersonalizeTest, ASaveThatFailsIsReported)
     EXPECT_EQ(services.messages, std::vector<int>{Message::SettingsNotSaved});
     EXPECT_TRUE(services.messageTexts.front().endsWith("tallyvane/Personal.tvp"));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(PersonalizeTest, ClipboardTextSurvivesItsBoxes)
+{
+    QApplication::clipboard()->setText("copied elsewhere");
+    personalize([](QWidget& window) { type(window, "InCurrency", "EUR"); });
+    EXPECT_EQ(QApplication::clipboard()->text(), "copied elsewhere");
 }
 
 } // namespace

@@ -3,10 +3,12 @@
 #include "shell/grid/grid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +195,24 @@ TEST(LargeSchedule, FillsAndScrollsWithoutWidgetsPerCell)
     grid.grab();
     EXPECT_EQ(grid.findChildren<QWidget*>().size(), widgetsBefore);
     EXPECT_GT(grid.rowAt(grid.viewport()->height() / 2), 900);
+}
+
+TEST_F(GridTest, DraggedBlockCopiesPlainFiguresAndCopyAllTakesEveryShownRowBelowTheHeadings)
+{
+    model.setFigureColumn(ScheduleModel::Balance);
+    model.setText(3, ScheduleModel::Balance, "$-1,234.50");
+    const auto centre = [this](int row, int column) {
+        return grid.visualRect(model.index(row - 1, column)).center();
+    };
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre(2, ScheduleModel::Principal));
+    QTest::mouseMove(grid.viewport(), centre(3, ScheduleModel::Balance));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre(3, ScheduleModel::Balance));
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "r2c2\tr2c3\nr3c2\t-1234.50\n");
+    model.clearBlock({20, 25, 0, ScheduleModel::ColumnCount - 1}); // empty rows at the end are left out
+    grid.copyAllWithHeadings();
+    EXPECT_EQ(QApplication::clipboard()->text().count(u'\n'), 20);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("r0c0\tr0c1\tr0c2\tr0c3\tr0c4\tr0c5\nr1c0\t"));
 }
 
 } // namespace
