@@ -1,4 +1,5 @@
 #include "app/planners.h"
+#include "core/recoveryfolder.h"
 #include "shell/tallyvaneapp.h"
 
 #include <QApplication>
@@ -62,8 +63,11 @@ int main(int argc, char** argv)
     tallyvane::TallyvaneApp app(QCoreApplication::applicationDirPath());
     tallyvane::registerPlanners(app);
     app.setRemembersGeometry(true);
+    app.keepWorkIn(tallyvane::defaultRecoveryFolder(), app.values().recoveryDelayMs);
     app.start();
     if (!file.isEmpty())
         app.navigator().openFile(file);
+    // With a file from the command line open, the question waits for the menu.
+    app.offerKeptWork();
     return QApplication::exec();
 }

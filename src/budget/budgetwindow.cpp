@@ -194,6 +194,10 @@ Budget::Budget(SharedValues& values, UiServices& services, PlannerHost& host, QW
     values.entryChanged = 0;
     values.plannerMode = 0;
     values.recNumPreset = 0;
+    keepWork({.unsaved = [this] { return hasUnsavedWork(); },
+              .content = [this] { return budgetFileContent(m_income.list, m_expense.list); },
+              .extension = [] { return QStringLiteral("BGT"); },
+              .fileName = [this] { return this->values().dataFileName; }});
 
     buildSide(m_income, IncomeSide);
     buildSide(m_expense, ExpenseSide);
@@ -389,6 +393,7 @@ void Budget::redisplay()
     (m_selectedSide == BudgetSide::Income ? m_income : m_expense).description->setFocus(Qt::OtherFocusReason);
     m_selectedSide = BudgetSide::None;
     m_dirty = true;
+    keptWork().noteChange();
 }
 
 void Budget::sortKeepingChangedRecord(Side& side, SortOrder order)
@@ -592,11 +597,12 @@ bool Budget::hasUnsavedWork() const
     return m_dirty && (!m_income.list.isEmpty() || !m_expense.list.isEmpty());
 }
 
+// Only an explicit No gives the work up: Escape and the close box go back.
 bool Budget::wantsToSaveFirst()
 {
     values().yesNoState = Question::SaveBeforeErasing;
     services().askYesNo(values());
-    return values().yesNoState == AnswerYes;
+    return values().yesNoState != AnswerNo;
 }
 
 bool Budget::mayLeave()
@@ -605,12 +611,14 @@ bool Budget::mayLeave()
         return false;
     m_dirty = false;
     values().dataFileName.clear();
+    keptWork().letGo();
+    keptWork().closeFile();
     return true;
 }
 
 // The whole file is read before the lists change, so a file that cannot be
 // read leaves the worksheet as it was.
-bool Budget::openFile(const QString& path)
+bool Budget::readLists(const QString& path)
 {
     BudgetList income;
     BudgetList expenses;
@@ -625,8 +633,28 @@ bool Budget::openFile(const QString& path)
         side->changingRecord = 0;
         showChanging(*side, false);
     }
+    return true;
+}
+
+bool Budget::openFile(const QString& path)
+{
+    if (!readLists(path))
+        return false;
     values().dataFileName = QFileInfo(path).fileName();
+    keptWork().opened(path);
     redisplay();
+    // What was just read is on disk already.
+    keptWork().letGo();
+    return true;
+}
+
+bool Budget::recoverFile(const QString& path, const QString& originalName)
+{
+    if (!readLists(path))
+        return false;
+    values().dataFileName = originalName;
+    redisplay();
+    keptWork().recovered();
     return true;
 }
 
@@ -644,6 +672,8 @@ void Budget::openChosenFile()
         redisplay();
         return;
     }
+    if (!mayOpen(path))
+        return;
     if (!openFile(path))
         services().showMessage(values(), Message::FileNotFound);
 }
@@ -661,7 +691,7 @@ void Budget::saveFile()
     const bool cancelled = values().fileMode == FileModeCancelled;
     const QString path = values().filePicked;
     finishFileRequest();
-    if (cancelled)
+    if (cancelled || !keptWork().mayReplace(path))
         return;
     const bool saved = runOperation(nullptr, [&] {
         if (!writeBudgetFile(path, m_income.list, m_expense.list))
@@ -670,6 +700,8 @@ void Budget::saveFile()
     if (saved) {
         values().dataFileName = QFileInfo(path).fileName();
         m_dirty = false;
+        keptWork().opened(path);
+        keptWork().letGo();
     }
 }
 

@@ -66,6 +66,12 @@ struct SharedValues
     QString graphTitle;
     std::int16_t paymentsPerYear = 0;
     double yearsToFinal = 0.0;
+
+    // Where unsaved work is kept against a crash or a logout, and how soon
+    // after a change; no folder keeps nothing (window tests).
+    QString recoveryFolder;
+    QString recoveryRun; // tags this run's recovery copy
+    int recoveryDelayMs = 30000;
 };
 
 } // namespace tallyvane

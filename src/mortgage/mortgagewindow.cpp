@@ -94,6 +94,7 @@ MortgageCalc::MortgageCalc(SharedValues& values, UiServices& services, PlannerHo
     values.resultTable.resize(ResultTableRows, ResultTableColumns);
     values.graphTable.resize(GraphTableRows, GraphTableColumns);
     sizeInputSlots(MortgageSlot::Count);
+    keepInputs();
     buildInputs();
     buildResults();
     buildButtons();
@@ -101,6 +102,7 @@ MortgageCalc::MortgageCalc(SharedValues& values, UiServices& services, PlannerHo
     layOut();
     linkSuccessors();
     fillOpeningValues();
+    m_inputsChanged = false;
 }
 
 QSize MortgageCalc::sizeHint() const
@@ -378,6 +380,7 @@ void MortgageCalc::clearResults()
     m_shown.reset();
     values().graphPointCount = 0;
     closeQuickHelp();
+    noteInputsChanged();
 }
 
 void MortgageCalc::calculate()
@@ -530,8 +533,10 @@ void MortgageCalc::saveFile()
     if (values().fileMode == FileModeCancelled)
         return;
     const QString path = values().filePicked;
-    if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); }))
+    if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); })) {
         rememberedFileName() = QFileInfo(path).fileName();
+        inputsSaved();
+    }
 }
 
 void MortgageCalc::openChosenFile()
@@ -561,6 +566,7 @@ bool MortgageCalc::openFile(const QString& path)
     showPlan(opened);
     rememberedFileName() = QFileInfo(path).fileName();
     calculate();
+    inputsSaved();
     return true;
 }
 

@@ -41,6 +41,10 @@ NetWorthCalc::NetWorthCalc(SharedValues& values, UiServices& services, PlannerHo
     : PlannerWindow(values, services, host, {QStringLiteral(" Net Worth"), HelpContext::NetWorth}, parent)
 {
     setObjectName(QStringLiteral("NetWorthCalc"));
+    keepWork({.unsaved = [this] { return m_unsaved && m_sheet.holdsEntries(); },
+              .content = [this] { return netWorthFileContent(m_sheet); },
+              .extension = [] { return QStringLiteral("NWF"); },
+              .fileName = [this] { return this->values().dataFileName; }});
     m_assetsModel = new NetWorthGridModel(m_sheet, NetWorthSide::Assets, values.currencySymbol, this);
     m_liabilitiesModel =
         new NetWorthGridModel(m_sheet, NetWorthSide::Liabilities, values.currencySymbol, this);
@@ -156,7 +160,7 @@ int NetWorthCalc::typeIntoGrid(Grid& grid, NetWorthGridModel& model, int keyCode
         followCurrentCell(grid, model);
     if (keyCode == KeyDelete) {
         if (model.clearCell())
-            m_unsaved = true;
+            markUnsaved();
         m_changes->show();
         return KeyRefused;
     }
@@ -186,8 +190,14 @@ void NetWorthCalc::followCurrentCell(Grid& grid, NetWorthGridModel& model)
 
 void NetWorthCalc::noteChange()
 {
-    m_unsaved = true;
+    markUnsaved();
     m_changes->show();
+}
+
+void NetWorthCalc::markUnsaved()
+{
+    m_unsaved = true;
+    keptWork().noteChange();
 }
 
 bool NetWorthCalc::recalculate()
@@ -206,7 +216,7 @@ void NetWorthCalc::calculateClicked()
     const NetWorthSheet before = m_sheet;
     // Rows without a name are dropped: that changes what a save would write.
     if (recalculate() && !(m_sheet == before))
-        m_unsaved = true;
+        markUnsaved();
 }
 
 void NetWorthCalc::insertBlankLine(NetWorthSide side)
@@ -218,7 +228,7 @@ void NetWorthCalc::insertBlankLine(NetWorthSide side)
     values().plannerMode = 0;
     if (!m_sheet.insertBlankRow(side, insertLineFromText(values().insertLineText)))
         return;
-    m_unsaved = true;
+    markUnsaved();
     recalculate();
 }
 
@@ -228,7 +238,8 @@ bool NetWorthCalc::wantsToSaveFirst()
         return false;
     values().yesNoState = Question::SaveBeforeErasing;
     services().askYesNo(values());
-    return values().yesNoState == AnswerYes;
+    // Only an explicit No gives the entries up: Escape and the close box go back.
+    return values().yesNoState != AnswerNo;
 }
 
 bool NetWorthCalc::mayLeave()
@@ -237,10 +248,12 @@ bool NetWorthCalc::mayLeave()
         return false;
     m_unsaved = false;
     values().dataFileName.clear();
+    keptWork().letGo();
+    keptWork().closeFile();
     return true;
 }
 
-bool NetWorthCalc::openFile(const QString& path)
+bool NetWorthCalc::readSheet(const QString& path)
 {
     NetWorthSheet opened;
     bool read = false;
@@ -248,12 +261,31 @@ bool NetWorthCalc::openFile(const QString& path)
         const BusyPointer busy;
         read = openNetWorthFile(path, opened);
     }
-    if (!read)
+    if (read)
+        m_sheet = opened;
+    return read;
+}
+
+bool NetWorthCalc::openFile(const QString& path)
+{
+    if (!readSheet(path))
         return false;
-    m_sheet = opened;
     values().dataFileName = QFileInfo(path).fileName();
     m_unsaved = false;
+    keptWork().opened(path);
+    keptWork().letGo();
     recalculate();
+    return true;
+}
+
+bool NetWorthCalc::recoverFile(const QString& path, const QString& originalName)
+{
+    if (!readSheet(path))
+        return false;
+    values().dataFileName = originalName;
+    recalculate();
+    m_unsaved = true;
+    keptWork().recovered();
     return true;
 }
 
@@ -267,7 +299,7 @@ void NetWorthCalc::openClicked()
     const QString path = values().filePicked;
     values().fileMode = 0;
     values().filePicked.clear();
-    if (!cancelled && !openFile(path))
+    if (!cancelled && mayOpen(path) && !openFile(path))
         services().showMessage(values(), Message::FileNotFound);
 }
 
@@ -284,7 +316,7 @@ void NetWorthCalc::saveClicked()
     const QString path = values().filePicked;
     values().fileMode = 0;
     values().filePicked.clear();
-    if (cancelled)
+    if (cancelled || !keptWork().mayReplace(path))
         return;
     bool saved = false;
     {
@@ -297,6 +329,8 @@ void NetWorthCalc::saveClicked()
     }
     values().dataFileName = QFileInfo(path).fileName();
     m_unsaved = false;
+    keptWork().opened(path);
+    keptWork().letGo();
 }
 
 void NetWorthCalc::printClicked()

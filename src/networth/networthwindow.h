@@ -35,6 +35,7 @@ public:
     QSize sizeHint() const override;
 
     bool openFile(const QString& path) override;
+    bool recoverFile(const QString& path, const QString& originalName) override;
     bool mayLeave() override;
 
 private:
@@ -45,6 +46,8 @@ private:
     int typeIntoGrid(Grid& grid, NetWorthGridModel& model, int keyCode);
     void followCurrentCell(Grid& grid, NetWorthGridModel& model);
     void noteChange();
+    void markUnsaved();
+    bool readSheet(const QString& path);
 
     // Calculates and shows the sheet; false when the figures were refused.
     bool recalculate();
@@ -54,8 +57,8 @@ private:
     void saveClicked();
     void printClicked();
     void toggleQuickHelp();
-    // Asks whether to go back and save unsaved entries first; true when the
-    // user wants to.
+    // Asks whether to go back and save unsaved entries first; true unless
+    // the user answers No.
     bool wantsToSaveFirst();
 
     NetWorthSheet m_sheet;

@@ -67,6 +67,28 @@ bool PlannerWindow::mayLeave()
     return true;
 }
 
+bool PlannerWindow::mayOpen(const QString& path)
+{
+    return !m_kept || m_kept->mayOpen(path);
+}
+
+bool PlannerWindow::recoverFile(const QString&, const QString&)
+{
+    return false;
+}
+
+void PlannerWindow::keepRecoveryCopy()
+{
+    if (m_kept)
+        m_kept->keepNow();
+}
+
+KeptWork& PlannerWindow::keepWork(KeptWorkSource source)
+{
+    m_kept = new KeptWork(m_values, m_services, std::move(source), this);
+    return *m_kept;
+}
+
 void PlannerWindow::sizeInputSlots(int count)
 {
     m_values.inputValues.assign(static_cast<std::size_t>(count), Money());

@@ -13,7 +13,9 @@
 // - refusing to graph, print or save without results;
 // - leaving for the menu, by its exit button or by the frame's close
 //   request, after the planner's own unsaved-data question;
-// - a teardown in which no box calls into the half-destroyed window.
+// - a teardown in which no box calls into the half-destroyed window;
+// - for a planner that keeps work (KeptWork): its recovery copy, and the
+//   lock and stamp of the file it has open.
 //
 // Every dialog a planner opens goes through runDialog, so tests answer them
 // in place.
@@ -21,6 +23,7 @@
 #include "core/report/printout.h"
 #include "core/report/report.h"
 #include "shell/figureboxlayout.h"
+#include "shell/keptwork.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -37,6 +40,7 @@ namespace tallyvane {
 
 struct SharedValues;
 class GreenBox;
+class KeptWork;
 class Money;
 class PlannerHost;
 class UiServices;
@@ -77,6 +81,14 @@ public:
     virtual bool openFile(const QString& path);
     // Asks what leaving needs asked (unsaved work); false keeps the planner open.
     virtual bool mayLeave();
+    // Whether `path` may be opened here: asks first when another window has
+    // it open. False leaves everything as it was.
+    bool mayOpen(const QString& path);
+    // Opens a recovery copy as unsaved work that belongs to `originalName`;
+    // false when it cannot be read.
+    virtual bool recoverFile(const QString& path, const QString& originalName);
+    // Writes the recovery copy of unsaved work now (the program is ending).
+    void keepRecoveryCopy();
 
 protected:
     PlannerWindow(SharedValues& values, UiServices& services, PlannerHost& host, PlannerIdentity identity,
@@ -119,6 +131,10 @@ protected:
     // from the builder is shown as its message. False when nothing was shown.
     bool printReport(const std::function<Report(const PrintoutSettings&)>& build);
 
+    // The planner's work is kept as `source` describes it.
+    KeptWork& keepWork(KeptWorkSource source);
+    KeptWork& keptWork() const { return *m_kept; }
+
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();
 
@@ -131,6 +147,7 @@ private:
     PlannerHost& m_host;
     PlannerIdentity m_identity;
     DialogRunner m_runDialog;
+    KeptWork* m_kept = nullptr;
     std::vector<std::pair<GreenBox*, QString>> m_successors;
 
     QPointer<QPushButton> m_quickHelpToggle;
