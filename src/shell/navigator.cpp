@@ -195,6 +195,9 @@ void Navigator::returnToMenu()
         m_graph->close();
     if (m_planner)
         m_planner->close();
+    // Gone for the navigator at once, though deleted only later: the next
+    // planner may open before then.
+    m_planner = nullptr;
     m_values.loanKind = 0;
     m_values.plannerMode = 0;
     m_values.graphSource = 0;

@@ -48,6 +48,7 @@ public:
     FrameWindow& frame() { return m_frame; }
     MenuWindow& menu() { return m_menu; }
     Navigator& navigator() { return m_navigator; }
+    SessionGuard* sessionGuard() { return m_sessionGuard.get(); }
 
 private:
     // The Personalize window, over the menu; the menu's name line follows it.

@@ -2,6 +2,7 @@
 #include "budget/budgetfile.h"
 #include "budget/budgetwindow.h"
 #include "core/documentlock.h"
+#include "core/messages.h"
 #include "core/recoveryfolder.h"
 #include "dialogtesting.h"
 #include "networth/networthfile.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -135,6 +137,36 @@ INSTANTIATE_TEST_SUITE_P(
                       QuestionCase{"NetWorthFrameNo", "NetSampl.NWF", nullptr, no, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(KeptWorkTest, SessionEndKeepsTheWorkOrGoesBack)
+{
+    app.keepWorkIn(folder.path(), 600000);
+    openUnsaved(sample("NetSampl.NWF"));
+    services.yesNoAnswers = {true};
+    EXPECT_FALSE(app.sessionGuard()->endSession(true)); // went back: the logout is cancelled
+    EXPECT_TRUE(app.sessionGuard()->endSession(false));
+    EXPECT_EQ(QDir(folder.path()).entryList({"*-NWF-NetSampl.NWF"}).size(), 1);
+    services.yesNoAnswers = {false};
+    EXPECT_TRUE(app.sessionGuard()->endSession(true)); // given up: the copy goes too
+    EXPECT_TRUE(QDir(folder.path()).entryList({"*-NWF*"}).isEmpty());
+}
+
+TEST_F(KeptWorkTest, AnEarlierCopyIsOpenedRemovedOrMovedAside)
+{
+    app.keepWorkIn(folder.path(), 600000);
+    const QString copy = folder.filePath("00000000000000ab-BGT-Home.BGT");
+    for (const bool open : {true, false}) {
+        QFile damaged(copy);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("not a budget") > 0);
+        damaged.close();
+        services.yesNoAnswers = {open};
+        app.offerKeptWork();
+        EXPECT_FALSE(QFile::exists(copy));
+    }
+    EXPECT_EQ(services.questionDetails, (std::vector<QString>{"Budget: Home.BGT", "Budget: Home.BGT"}));
+    EXPECT_EQ(services.messages, std::vector<int>{Message::FileNotFound});
+    EXPECT_EQ(contentOf(folder.filePath("damaged/00000000000000ab-BGT-Home.BGT")), "not a budget");
+}
+
 // The second window of one file: the child process holds it, or held it and died.
 class OpenFileTest : public KeptWorkTest
 {
@@ -241,7 +273,8 @@ struct EndCase
     const char* name;
     const char* steps;
     int signalNumber;
-    const char* kept; // in the recovery copy and the reopened work
+    const char* kept;     // in the recovery copy
+    const char* reported; // in the reopened work
 };
 
 class SessionEndTest : public ::testing::TestWithParam<EndCase>
@@ -270,15 +303,17 @@ TEST_P(SessionEndTest, WorkComesBackAtTheNextStart)
     const QString report = second.report();
     EXPECT_TRUE(report.contains("question=5")) << report.toStdString();
     EXPECT_TRUE(report.contains("unsaved=1"));
-    EXPECT_TRUE(report.contains(c.kept));
+    EXPECT_TRUE(report.contains(c.reported));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, SessionEndTest,
-                         ::testing::Values(EndCase{"BudgetTerm", "budget", SIGTERM, "Rent"},
-                                           EndCase{"BudgetHangUp", "budget", SIGHUP, "Rent"},
-                                           EndCase{"NetWorthTerm", "networth", SIGTERM, "House"},
-                                           EndCase{"BudgetKilledAfterTheCopy", "budget", SIGKILL, "Rent"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Ends, SessionEndTest,
+    ::testing::Values(EndCase{"BudgetTerm", "budget", SIGTERM, "Rent", "Rent"},
+                      EndCase{"BudgetHangUp", "budget", SIGHUP, "Rent", "Rent"},
+                      EndCase{"NetWorthTerm", "networth", SIGTERM, "House", "House"},
+                      EndCase{"MortgageInterrupt", "mortgage", SIGINT, "76543", "76,543.00"},
+                      EndCase{"BudgetKilledAfterTheCopy", "budget", SIGKILL, "Rent", "Rent"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The child's side of ChildRun; skipped in a normal run.
 TEST(KeptWorkChild, Run)
@@ -307,6 +342,10 @@ TEST(KeptWorkChild, Run)
                 typeKeys(window->findChild<QWidget*>(box), keys);
             window->findChild<QPushButton*>("AddIncome1")->click();
         }
+        if (step == "mortgage") {
+            app.navigator().choose(MenuChoice::Mortgage);
+            typeKeys(app.navigator().openPlanner()->findChild<QWidget*>("InPrincipal"), "76543\t");
+        }
         if (step == "networth") {
             app.navigator().choose(MenuChoice::NetWorth);
             auto* grid = app.navigator().openPlanner()->findChild<Grid*>("NGrid1");
@@ -324,6 +363,9 @@ TEST(KeptWorkChild, Run)
     } else if (auto* netWorth = qobject_cast<NetWorthCalc*>(app.navigator().openPlanner())) {
         content = netWorthFileContent(netWorth->sheet());
         unsaved = netWorth->isUnsaved();
+    } else if (auto* mortgage = app.navigator().openPlanner()) {
+        content = mortgage->findChild<QLineEdit*>("InPrincipal")->text().toUtf8();
+        unsaved = true; // asked for by the recovery question alone
     }
     std::printf("question=%d unsaved=%d name=%s content=%s\nready\n",
                 services.questions.empty() ? 0 : services.questions.front(), unsaved,
