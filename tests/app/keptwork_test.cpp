@@ -174,6 +174,7 @@ protected:
     void SetUp() override
     {
         KeptWorkTest::SetUp();
+        app.keepWorkIn(folder.path(), 600000);
         ASSERT_TRUE(QFile::copy(sample("Sample.BGT"), file));
     }
     QString file = folder.filePath("Home.BGT");
