@@ -19,6 +19,7 @@
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
 #include "shell/helpcontexts.h"
+#include "shell/keptwork.h"
 #include "shell/placement.h"
 #include "shell/plannerstyle.h"
 #include "shell/plannerwidgets.h"

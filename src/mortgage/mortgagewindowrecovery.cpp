@@ -1,6 +1,7 @@
 #include "core/fieldreader.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagewindow.h"
+#include "shell/keptwork.h"
 
 namespace tallyvane {
 

@@ -12,6 +12,7 @@
 #include "shell/dialogs/yesnodialog.h"
 #include "shell/grid/grid.h"
 #include "shell/helpcontexts.h"
+#include "shell/keptwork.h"
 #include "shell/placement.h"
 #include "shell/plannerstyle.h"
 #include "shell/plannerwidgets.h"

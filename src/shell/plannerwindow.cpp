@@ -7,6 +7,7 @@
 #include "shell/busypointer.h"
 #include "shell/dialogs/printheaderdialog.h"
 #include "shell/greenbox.h"
+#include "shell/keptwork.h"
 #include "shell/plannerhost.h"
 #include "shell/plannerwidgets.h"
 #include "shell/uiservices.h"

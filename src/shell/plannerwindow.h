@@ -23,7 +23,6 @@
 #include "core/report/printout.h"
 #include "core/report/report.h"
 #include "shell/figureboxlayout.h"
-#include "shell/keptwork.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -41,6 +40,7 @@ namespace tallyvane {
 struct SharedValues;
 class GreenBox;
 class KeptWork;
+struct KeptWorkSource;
 class Money;
 class PlannerHost;
 class UiServices;
