@@ -66,7 +66,7 @@ QByteArray budgetFileContent(const BudgetList& incomeList, const BudgetList& exp
     return writer.content();
 }
 
-bool writeBudgetFile(const QString& path, const BudgetList& incomeList, const BudgetList& expenseList)
+SaveOutcome writeBudgetFile(const QString& path, const BudgetList& incomeList, const BudgetList& expenseList)
 {
     return saveDataFile(path, budgetFileContent(incomeList, expenseList));
 }

@@ -7,6 +7,7 @@
 // period, sort order and totals are not stored.
 
 #include "budget/budgetlist.h"
+#include "core/savefailure.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,9 +15,9 @@
 namespace tallyvane {
 
 QByteArray budgetFileContent(const BudgetList& incomeList, const BudgetList& expenseList);
-// False when the file could not be written, or would be too large to open
-// again; an existing file is then untouched.
-bool writeBudgetFile(const QString& path, const BudgetList& incomeList, const BudgetList& expenseList);
+// False, with the reason, when the file could not be written, or would be too
+// large to open again; an existing file is then untouched.
+SaveOutcome writeBudgetFile(const QString& path, const BudgetList& incomeList, const BudgetList& expenseList);
 
 // Fills both lists from the file. On any failure (missing, unreadable, too
 // large, fewer records than announced, a count outside 0 to 500, text where a

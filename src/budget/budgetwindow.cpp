@@ -642,6 +642,7 @@ bool Budget::openFile(const QString& path)
     if (!readLists(path))
         return false;
     values().dataFileName = QFileInfo(path).fileName();
+    services().fileUsed(path);
     keptWork().opened(path);
     redisplay();
     // What was just read is on disk already.
@@ -695,11 +696,12 @@ void Budget::saveFile()
     if (cancelled || !keptWork().mayReplace(path))
         return;
     const bool saved = runOperation(nullptr, [&] {
-        if (!writeBudgetFile(path, m_income.list, m_expense.list))
-            throw PlannerError(Message::BadBudgetFileName);
+        if (const SaveOutcome written = writeBudgetFile(path, m_income.list, m_expense.list); !written)
+            throw PlannerError(Message::BadBudgetFileName, saveFailureText(written.failure));
     });
     if (saved) {
         values().dataFileName = QFileInfo(path).fileName();
+        services().fileUsed(path);
         m_dirty = false;
         keptWork().opened(path);
         keptWork().letGo();

@@ -22,4 +22,10 @@ int calculationFailed(std::ostream& err, int messageNumber, const QString& detai
     return ExitCalculationFailed;
 }
 
+void writeSaveFailure(std::ostream& err, SaveFailure failure)
+{
+    if (const QString reason = saveFailureText(failure); !reason.isEmpty())
+        err << reason.toStdString() << "\n";
+}
+
 } // namespace tallyvane::cli

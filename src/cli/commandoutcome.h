@@ -5,6 +5,7 @@
 // planners' numbered messages.
 
 #include "cli/commandoptions.h"
+#include "core/savefailure.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,5 +26,9 @@ int refuseCommandLine(std::ostream& err, const std::string& command, const Usage
 // Writes the text of message `messageNumber` on a line of its own and
 // answers ExitCalculationFailed.
 int calculationFailed(std::ostream& err, int messageNumber, const QString& detail = {});
+
+// Writes why a save failed, when the system said, on a line of its own; for
+// after the message that the file could not be written.
+void writeSaveFailure(std::ostream& err, SaveFailure failure);
 
 } // namespace tallyvane::cli

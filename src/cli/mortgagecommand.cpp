@@ -251,7 +251,7 @@ int runAmortizationCommand(LoanKind kind, const QStringList& arguments, std::ost
     } catch (const FileFormatError&) {
         return calculationFailed(err, Message::FileNotFound);
     } catch (const PlannerError& error) {
-        return calculationFailed(err, error.messageNumber());
+        return calculationFailed(err, error.messageNumber(), error.detail());
     }
     return ExitSuccess;
 }

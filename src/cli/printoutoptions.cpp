@@ -1,5 +1,6 @@
 #include "cli/printoutoptions.h"
 
+#include "cli/commandoutcome.h"
 #include "core/plannererror.h"
 #include "core/report/reportplaintext.h"
 #include "core/settingsfile.h"
@@ -99,8 +100,9 @@ int writePrintout(const PrintoutRequest& request, const std::function<Report(con
         err << "tallyvane-calc: a PDF needs the fonts of a GUI application, and none was started\n";
         return ExitCalculationFailed;
     }
-    if (!saveReportPdf(report, *request.pdfPath)) {
+    if (const SaveOutcome saved = saveReportPdf(report, *request.pdfPath); !saved) {
         err << "tallyvane-calc: cannot write " << request.pdfPath->toStdString() << "\n";
+        writeSaveFailure(err, saved.failure);
         return ExitCalculationFailed;
     }
     return ExitSuccess;

@@ -6,13 +6,13 @@ namespace tallyvane {
 
 QString shortDateText(const QDate& date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return QLocale().toString(date, QLocale::ShortFormat);
 }
 
 QDate parseShortDate(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     const QDate date = locale.toDate(trimmed, QLocale::ShortFormat);
     // The ISO form writes all four digits of its year, which stands as written.
     if (!date.isValid())
@@ -27,6 +27,21 @@ QDate parseShortDate(const QString& text)
 QString todayShortText()
 {
     return shortDateText(parseShortDate(shortDateText(QDate::currentDate())));
+}
+
+QString storedDateText(const QDate& date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+QDate parseStoredDate(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (const QDate iso = QDate::fromString(trimmed, Qt::ISODate); iso.isValid())
+        return iso;
+    if (const QDate plain = QLocale::c().toDate(trimmed, QLocale::ShortFormat); plain.isValid())
+        return plain;
+    return parseShortDate(trimmed);
 }
 
 } // namespace tallyvane

@@ -38,6 +38,12 @@ constexpr NumberedText Messages[] = {
     {Message::SettingsNotSaved, "Settings could not be saved in "},
 };
 
+bool isSaveMessage(int number)
+{
+    return number == Message::BadBudgetFileName || number == Message::BadNetWorthFileName ||
+           number == Message::BadMortgageFileName || number == Message::BadLoanFileName;
+}
+
 } // namespace
 
 QString messageText(int number, const QString& detail)
@@ -49,7 +55,31 @@ QString messageText(int number, const QString& detail)
         return {};
     const QString text = QString::fromLatin1(found->text);
     const bool takesDetail = number == Message::WrongEntryWithDetail || number == Message::SettingsNotSaved;
-    return takesDetail ? text + detail : text;
+    if (takesDetail)
+        return text + detail;
+    if (isSaveMessage(number) && !detail.isEmpty())
+        return text + u'\n' + detail;
+    return text;
+}
+
+QString saveFailureText(SaveFailure failure)
+{
+    switch (failure) {
+    case SaveFailure::DiskFull:
+        return QStringLiteral("The disk is full.");
+    case SaveFailure::NotPermitted:
+        return QStringLiteral("You may not write in this folder.");
+    case SaveFailure::FolderMissing:
+        return QStringLiteral("The folder no longer exists.");
+    case SaveFailure::NameTooLong:
+        return QStringLiteral("The name is too long for this disk.");
+    case SaveFailure::NotPlainFile:
+        return QStringLiteral("This is not a plain file.");
+    case SaveFailure::None:
+    case SaveFailure::Other:
+        break;
+    }
+    return {};
 }
 
 } // namespace tallyvane

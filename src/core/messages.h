@@ -4,6 +4,8 @@
 // with. The windows show them in the shared message box and tallyvane-calc
 // writes them to its error stream, so both read the same words.
 
+#include "core/savefailure.h"
+
 #include <QString>
 
 namespace tallyvane {
@@ -34,8 +36,13 @@ inline constexpr int HundredPercentLimit = 52;
 inline constexpr int SettingsNotSaved = 61;
 } // namespace Message
 
-// The text of message `number`; `detail` completes messages 19 and 61 and is
-// ignored by the others. A number that names no message gives an empty text.
+// The text of message `number`; `detail` completes messages 19 and 61, and
+// follows a save message (14, 25, 37, 38) on a line of its own as the reason
+// the save failed. The other messages ignore it. A number that names no
+// message gives an empty text.
 QString messageText(int number, const QString& detail = {});
+
+// The reason a save failed, in the user's words; empty for None and Other.
+QString saveFailureText(SaveFailure failure);
 
 } // namespace tallyvane

@@ -42,10 +42,21 @@ QString readDate(FieldReader& reader)
     const QString text = reader.readText();
     if (text.isEmpty())
         return todayShortText();
-    const QDate date = parseShortDate(text);
+    const QDate date = parseStoredDate(text);
     if (!date.isValid())
         throw FileFormatError("first payment date unreadable");
-    return shortDateText(date);
+    // A two-digit short form cannot tell 2050 from 1950; such a date is kept
+    // in the stored form, which the window reads as well.
+    const QString shown = shortDateText(date);
+    return parseShortDate(shown) == date ? shown : storedDateText(date);
+}
+
+// The date the window shows, as files store it; a text that is no date is
+// kept as it is, as earlier versions kept it.
+QString storedDate(const QString& shown)
+{
+    const QDate date = parseShortDate(shown);
+    return date.isValid() ? storedDateText(date) : shown;
 }
 
 std::int16_t readDaysChoice(FieldReader& reader)
@@ -82,7 +93,7 @@ QByteArray mortgageFileContent(const MortgagePlan& plan)
     writer.writeMoney(plan.termYears);
     writer.writeText(listText(plan.compounding));
     writer.writeText(listText(plan.paymentKind));
-    writer.writeText(choices.firstPaymentDate);
+    writer.writeText(storedDate(choices.firstPaymentDate));
     writer.writeWhole(choices.showDates ? 1 : 0);
     writer.writeWhole(choices.daysInYearChoice);
     writer.writeWhole(static_cast<int>(plan.view));
@@ -103,8 +114,8 @@ QByteArray mortgageFileContent(const MortgagePlan& plan)
 
 void writeMortgageFile(const QString& path, const MortgagePlan& plan)
 {
-    if (!saveFileSafely(path, mortgageFileContent(plan)))
-        throw PlannerError(badFileNameMessage(plan.loanKind));
+    if (const SaveOutcome saved = saveFileWithOutcome(path, mortgageFileContent(plan)); !saved)
+        throw PlannerError(badFileNameMessage(plan.loanKind), saveFailureText(saved.failure));
 }
 
 MortgagePlan parseMortgageFile(const QByteArray& content)

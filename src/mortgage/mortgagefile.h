@@ -28,8 +28,8 @@ namespace tallyvane {
 
 QByteArray mortgageFileContent(const MortgagePlan& plan);
 // Throws PlannerError (Message::BadMortgageFileName or BadLoanFileName, by
-// the plan's kind) when the file could not be written; a file already at the
-// path is then untouched.
+// the plan's kind, with the reason as its detail) when the file could not be
+// written; a file already at the path is then untouched.
 void writeMortgageFile(const QString& path, const MortgagePlan& plan);
 
 // The whole file is read before anything is answered: a missing or

@@ -535,6 +535,7 @@ void MortgageCalc::saveFile()
     const QString path = values().filePicked;
     if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); })) {
         rememberedFileName() = QFileInfo(path).fileName();
+        services().fileUsed(path);
         inputsSaved();
     }
 }
@@ -565,6 +566,7 @@ bool MortgageCalc::openFile(const QString& path)
     }
     showPlan(opened);
     rememberedFileName() = QFileInfo(path).fileName();
+    services().fileUsed(path);
     calculate();
     inputsSaved();
     return true;

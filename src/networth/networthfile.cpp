@@ -154,7 +154,7 @@ NetWorthSheet parseNetWorthFile(const QByteArray& content)
     return sheet;
 }
 
-bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet)
+SaveOutcome saveNetWorthFile(const QString& path, const NetWorthSheet& sheet)
 {
     return saveDataFile(path, netWorthFileContent(sheet));
 }

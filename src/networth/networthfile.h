@@ -7,6 +7,7 @@
 // is written as nothing between its commas, so an empty text ("") and an
 // empty cell come back as they were saved.
 
+#include "core/savefailure.h"
 #include "networth/networthsheet.h"
 
 #include <QByteArray>
@@ -23,9 +24,9 @@ QByteArray netWorthFileContent(const NetWorthSheet& sheet);
 // a value cell, a field that is neither quoted text nor a plain number).
 NetWorthSheet parseNetWorthFile(const QByteArray& content);
 
-// False when the file could not be written, or would be too large to open
-// again; an existing file is then kept.
-bool saveNetWorthFile(const QString& path, const NetWorthSheet& sheet);
+// False, with the reason, when the file could not be written, or would be too
+// large to open again; an existing file is then kept.
+SaveOutcome saveNetWorthFile(const QString& path, const NetWorthSheet& sheet);
 
 // Replaces the tables and counts with the file's once the whole file has been
 // read. When the file is missing or malformed, answers false and leaves the

@@ -272,6 +272,7 @@ bool NetWorthCalc::openFile(const QString& path)
     if (!readSheet(path))
         return false;
     values().dataFileName = QFileInfo(path).fileName();
+    services().fileUsed(path);
     m_unsaved = false;
     keptWork().opened(path);
     keptWork().letGo();
@@ -319,16 +320,18 @@ void NetWorthCalc::saveClicked()
     values().filePicked.clear();
     if (cancelled || !keptWork().mayReplace(path))
         return;
-    bool saved = false;
+    SaveOutcome saved;
     {
         const BusyPointer busy;
         saved = saveNetWorthFile(path, m_sheet);
     }
     if (!saved) {
+        values().msgDetail = saveFailureText(saved.failure);
         services().showMessage(values(), Message::BadNetWorthFileName);
         return;
     }
     values().dataFileName = QFileInfo(path).fileName();
+    services().fileUsed(path);
     m_unsaved = false;
     keptWork().opened(path);
     keptWork().letGo();

@@ -69,9 +69,13 @@ void DesktopServices::chooseFile(SharedValues& values)
     const FileDialogPlaces places{.startFolder = startFolder(remembered), .sampleFolder = m_sampleFolder};
     fileDirectory(values,
                   [&](const FileRequest& request) { return runFileDialog(request, places, m_frame); });
-    if (!values.filePicked.isEmpty())
-        settings.setValue(QString::fromLatin1(LastFolderKey),
-                          folderToRemember(values.filePicked, m_sampleFolder, remembered));
+}
+
+void DesktopServices::fileUsed(const QString& path)
+{
+    QSettings settings;
+    const QString remembered = settings.value(QString::fromLatin1(LastFolderKey)).toString();
+    settings.setValue(QString::fromLatin1(LastFolderKey), folderToRemember(path, m_sampleFolder, remembered));
 }
 
 void DesktopServices::showPrintPreview(const Report& report)

@@ -26,6 +26,7 @@ public:
     void askPrintHeader(SharedValues& values) override;
     void askInsertLine(SharedValues& values) override;
     void chooseFile(SharedValues& values) override;
+    void fileUsed(const QString& path) override;
     void showPrintPreview(const Report& report) override;
     void showImagePreview(const ImagePrintout& printout) override;
     void beep() override;

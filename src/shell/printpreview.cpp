@@ -1,11 +1,14 @@
 #include "shell/printpreview.h"
 
+#include "core/messages.h"
+#include "shell/dialogs/filechooser.h"
 #include "shell/printing/imageprintout.h"
 #include "shell/printing/reportpainter.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
@@ -15,22 +18,31 @@
 namespace tallyvane {
 namespace {
 
-// Paints the printout on a printer, a PDF file or the preview's pages.
-using PagePainter = std::function<void(QPrinter& device)>;
-// Writes the printout as a PDF file on paper of that size; false on failure.
-using PdfSaver = std::function<bool(const QString& path, const QPageSize& paper)>;
+void saveShowingFailure(const PdfSaver& save, const QString& path, const QPrinter& printer, QWidget* parent)
+{
+    const SaveOutcome saved = save(path, printer.pageLayout().pageSize());
+    if (saved)
+        return;
+    QString text = QStringLiteral("The PDF file could not be written: %1").arg(path);
+    if (const QString reason = saveFailureText(saved.failure); !reason.isEmpty())
+        text += u'\n' + reason;
+    QMessageBox::warning(parent, QStringLiteral("Save as PDF"), text);
+}
 
 void savePdf(const PdfSaver& save, const QPrinter& printer, QWidget* parent)
 {
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"), QString(),
-                                                QStringLiteral("PDF document (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("Save as PDF"), QString(),
+                       QStringLiteral("PDF document (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    describeFilesByNameOnly(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString path = chosenPath(dialog);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!save(path, printer.pageLayout().pageSize()))
-        QMessageBox::warning(parent, QStringLiteral("Save as PDF"),
-                             QStringLiteral("The PDF file could not be written: %1").arg(path));
+    saveShowingFailure(save, path, printer, parent);
 }
 
 void showPreview(const PagePainter& paint, const PdfSaver& save, QWidget* parent)
@@ -41,7 +53,7 @@ void showPreview(const PagePainter& paint, const PdfSaver& save, QWidget* parent
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&paint](QPrinter* device) { paint(*device); });
+                     [&](QPrinter* device) { printOnPrinter(*device, paint, save, &preview); });
     if (auto* tools = preview.findChild<QToolBar*>()) {
         QAction* pdf = tools->addAction(QStringLiteral("Save PDF..."));
         pdf->setToolTip(QStringLiteral("Save these pages as a PDF file"));
@@ -54,6 +66,19 @@ void showPreview(const PagePainter& paint, const PdfSaver& save, QWidget* parent
 }
 
 } // namespace
+
+void printOnPrinter(QPrinter& printer, const PagePainter& paint, const PdfSaver& save, QWidget* parent)
+{
+    // The preview's own pages are painted on the same printer, through an
+    // engine of the picture type; only a real print may write the file.
+    const QPaintEngine* engine = printer.paintEngine();
+    const bool previewing = engine != nullptr && engine->type() == QPaintEngine::Picture;
+    if (previewing || printer.outputFileName().isEmpty()) {
+        paint(printer);
+        return;
+    }
+    saveShowingFailure(save, printer.outputFileName(), printer, parent);
+}
 
 void showReportPreview(const Report& report, QWidget* parent)
 {

@@ -4,6 +4,8 @@ namespace tallyvane {
 
 UiServices::~UiServices() = default;
 
+void UiServices::fileUsed(const QString&) {}
+
 void UiServices::showMessage(SharedValues& values, int msgNumber)
 {
     values.msgNumber = static_cast<std::int16_t>(msgNumber);

@@ -33,6 +33,9 @@ public:
     virtual void askInsertLine(SharedValues& values) = 0;
     // FileDirectory: request values.fileMode; leaves values.filePicked.
     virtual void chooseFile(SharedValues& values) = 0;
+    // A file was opened or saved: later file dialogs start in its folder. A
+    // file that could not be opened or saved leaves them where they were.
+    virtual void fileUsed(const QString& path);
 
     // Shows a printout in the print preview, from which it is printed or
     // saved as PDF.

@@ -60,6 +60,7 @@ TEST_F(BudgetFileTest, SavedBudgetOpensAgainSortedInTheChosenOrder)
     EXPECT_EQ(values.dataFileName, "Other.BGT");
     EXPECT_TRUE(window->isDirty());
     EXPECT_EQ(values.fileMode, 0);
+    EXPECT_EQ(services.filesUsed, (std::vector<QString>{path("Home.BGT"), path("Other.BGT")}));
 }
 
 struct FailedSaveCase
@@ -107,7 +108,9 @@ TEST_F(BudgetFileTest, SaveThatFailsPartWayKeepsThePreviousFileAndSaysSo)
     const ScopedSaveFault failing(fault);
     services.filePicks = {path("Home.BGT")};
     click("FilSave");
-    EXPECT_EQ(services.messageTexts, std::vector<QString>{" Bad filename, must be in the form MYFILE.BGT"});
+    EXPECT_EQ(services.messageTexts,
+              std::vector<QString>{" Bad filename, must be in the form MYFILE.BGT\nThe disk is full."});
+    EXPECT_TRUE(services.filesUsed.empty()); // later dialogs keep their folder
     EXPECT_EQ(values.dataFileName, "Other.BGT");
     EXPECT_TRUE(window->isDirty());
     QFile previous(path("Home.BGT"));

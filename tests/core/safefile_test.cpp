@@ -1,4 +1,5 @@
 #include "core/safefile.h"
+#include "core/settingsfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace tallyvane {
 namespace {
@@ -96,25 +99,76 @@ TEST_F(SaveFileSafely, MissingFolderOrAFolderAsTargetFails)
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Home.BGT")});
 }
 
-TEST_F(SaveFileSafely, ASuccessfulSaveTakesAwayWhatInterruptedSavesOfItsFileLeft)
+// Only what an interrupted save of this very file left goes.
+TEST_F(SaveFileSafely, ASuccessfulSaveTouchesNothingBesideItButItsOwnLeftovers)
 {
-    const QStringList kept{QStringLiteral("Home.BGT.ab-xyz"), QStringLiteral("Home.BGT.backup1"),
-                           QStringLiteral("Other.BGT.aB3xYz")};
-    for (const QString& name :
-         kept + QStringList{QStringLiteral("Home.BGT.aB3xYz"), QStringLiteral("Home.BGT.QWERTY")}) {
+    QStringList kept{".Home.BGT.backup", ".Other.BGT.tallyvane-aB3xYz.tmp",
+                     "Home.BGT.123456",  "Home.BGT.2024Q1",
+                     "Home.BGT.aB3xYz",  "Home.BGT.backup",
+                     "Home.BGT.old123",  "Home.BGT~"};
+    for (const QString& name : kept + QStringList{".Home.BGT.tallyvane-aB3xYz.tmp"}) {
         QFile file(m_folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
     }
+    ASSERT_TRUE(QFile::link(m_path, m_folder.filePath(QStringLiteral("Home.BGT.linkto"))));
     ASSERT_TRUE(saveFileSafely(m_path, newContent));
-    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Home.BGT")} + kept);
+    for (const QString& name : kept)
+        EXPECT_EQ(readSmallFile(m_folder.filePath(name)), name.toUtf8()) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(m_folder.filePath(QStringLiteral("Home.BGT.linkto"))).isSymLink());
+    kept << "Home.BGT"
+         << "Home.BGT.linkto";
+    kept.sort();
+    EXPECT_EQ(folderEntries(), kept);
 }
 
-TEST(InterruptedSaveTarget, NamesTheFileALeftoverWasMeantFor)
+// The temporary name is shortened to fit the file system.
+TEST_F(SaveFileSafely, NamesUpToTheLimitSaveEveryTimeLongerOnesAreRefused)
 {
-    EXPECT_EQ(interruptedSaveTarget(QStringLiteral("HOME.BGT.aB3xYz")), QStringLiteral("HOME.BGT"));
-    EXPECT_EQ(interruptedSaveTarget(QStringLiteral("Personal.tvp.Qm7T0a")), QStringLiteral("Personal.tvp"));
-    for (const char* other : {"HOME.BGT", "HOME.BGT.aB3xY", "HOME.BGT.aB3xYzz", "HOME.BGT.aB-xYz", ".aB3xYz"})
-        EXPECT_EQ(interruptedSaveTarget(QString::fromLatin1(other)), std::nullopt) << other;
+    const QString longest = m_folder.filePath(QString(251, u'n') + QStringLiteral(".BGT"));
+    EXPECT_TRUE(saveFileSafely(longest, newContent) && saveFileSafely(longest, newContent));
+    EXPECT_EQ(folderEntries().size(), 2);
+    const QString tooLong = m_folder.filePath(QString(252, u'n') + QStringLiteral(".BGT"));
+    EXPECT_EQ(saveFileWithOutcome(tooLong, newContent).failure, SaveFailure::NameTooLong);
+}
+
+TEST_F(SaveFileSafely, ALinkIsSavedThroughAndStaysALink)
+{
+    const QString link = m_folder.filePath(QStringLiteral("Link.BGT"));
+    ASSERT_TRUE(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::link(m_path, link) && saveFileSafely(link, newContent));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOnDisk(), newContent);
+    EXPECT_FALSE(QFile::permissions(m_path) & QFileDevice::ReadOther);
+}
+
+// Nothing is replaced, and the reader refuses what is no plain file at once.
+TEST_F(SaveFileSafely, SpecialTargetsAreRefusedAndLeftAsTheyWere)
+{
+    const QString fifo = m_folder.filePath(QStringLiteral("Fifo.BGT"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString links = m_folder.filePath(QStringLiteral("links"));
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("links")) &&
+                QFile::link(fifo, links + "/Fifo.BGT") && QFile::link("/dev/null", links + "/Null.BGT") &&
+                QFile::link(m_path, links + "/Home.BGT"));
+    const std::pair<QString, SaveFailure> refused[] = {
+        {fifo, SaveFailure::NotPlainFile},
+        {links + "/Fifo.BGT", SaveFailure::NotPlainFile},
+        {links + "/Null.BGT", SaveFailure::NotPlainFile},
+        {links, SaveFailure::NotPlainFile},
+        {m_folder.filePath("budget for \"Home.BGT\""), SaveFailure::Other}}; // not split at the quotes
+    const QStringList before = folderEntries();
+    for (const auto& [path, reason] : refused) {
+        EXPECT_EQ(saveFileWithOutcome(path, newContent).failure, reason) << path.toStdString();
+        EXPECT_EQ(readSmallFile(path), std::nullopt) << path.toStdString();
+    }
+    EXPECT_EQ(folderEntries(), before);
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    SharedValues settings; // the defaults stand, as for a missing file
+    EXPECT_FALSE(readSettingsFile(fifo, settings));
+    // A link into a read-only folder: the folder written to is the link's target's.
+    ASSERT_TRUE(QFile::setPermissions(m_folder.path(), folderReadOnly));
+    EXPECT_EQ(saveFileWithOutcome(links + "/Home.BGT", newContent).failure, SaveFailure::NotPermitted);
+    EXPECT_EQ(contentOnDisk(), oldContent);
 }
 
 TEST_F(SaveFileSafely, ReadSmallFileHonoursItsLimit)

@@ -7,6 +7,7 @@
 #include "mortgage/mortgagefile.h"
 #include "mortgage/resulttablelayout.h"
 
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,32 @@ INSTANTIATE_TEST_SUITE_P(Mortgage, MortgageFileRoundTrip,
                                          RoundTripCase{"FiftyMonthLoan", smallLoanInThisLocale},
                                          RoundTripCase{"FullAdditionalPaymentTable", fullTable}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A file saved under any locale opens under every other; one in the short
+// form of earlier versions opens in the locale it was saved under.
+TEST(MortgageFileDates, OpenUnderEveryLocaleWithTheSameSchedule)
+{
+    const QLocale locales[] = {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English),
+                               QLocale::c()};
+    const QDate first(2027, 3, 15);
+    const auto firstDate = [](const QByteArray& file) {
+        return amortizationInput(parseMortgageFile(file)).firstPaymentDate;
+    };
+    for (const QLocale& saving : locales) {
+        QLocale::setDefault(saving);
+        MortgagePlan plan = datedMortgage();
+        plan.choices.firstPaymentDate = shortDateText(first);
+        const QByteArray file = mortgageFileContent(plan);
+        ASSERT_TRUE(file.contains(",\"2027-03-15\","));
+        EXPECT_EQ(firstDate(QByteArray(file).replace("2027-03-15", plan.choices.firstPaymentDate.toUtf8())),
+                  first);
+        for (const QLocale& opening : locales) {
+            QLocale::setDefault(opening);
+            EXPECT_EQ(firstDate(file), first) << saving.name().toStdString() << opening.name().toStdString();
+        }
+    }
+    QLocale::setDefault(QLocale::system());
+}
 
 TEST(MortgageFile, FiftyMonthLoanComesBackAsFiftyMonths)
 {

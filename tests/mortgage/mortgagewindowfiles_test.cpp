@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace tallyvane;
 using namespace tallyvane::testing;
 
@@ -135,6 +137,8 @@ TEST_F(MortgageFilesTest, UnreadableFilesLeaveTheWindowAsItWas)
         EXPECT_EQ(child<QLineEdit>("InPrincipal")->text().trimmed(), "$100,000.00");
     }
     EXPECT_TRUE(values.mortFileName.isEmpty());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.UMD")).constData(), 0644), 0);
+    EXPECT_FALSE(window->openFile(path("pipe.UMD"))); // at once, not waiting for a writer
 }
 
 TEST_F(MortgageFilesTest, SaveNeedsResultsAndACancelWritesNothing)
@@ -192,7 +196,8 @@ TEST_F(MortgageFilesTest, FailedSaveSaysSoAndKeepsThePreviousFileAndName)
             saveAs(path("Other.UMD"));
         }
         ASSERT_FALSE(services.messageTexts.empty());
-        EXPECT_EQ(services.messageTexts.back(), "Bad Filename. Must be in the form MYFILE.UMD");
+        EXPECT_EQ(services.messageTexts.back(),
+                  "Bad Filename. Must be in the form MYFILE.UMD\nThe disk is full.");
         EXPECT_EQ(values.mortFileName, "Home.UMD");
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), previous);

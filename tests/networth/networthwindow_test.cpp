@@ -358,7 +358,8 @@ TEST_F(NetWorthWindowTest, SaveThatFailsPartWayKeepsThePreviousFileAndSaysSo)
         const ScopedSaveFault failing(fault);
         save(path);
     }
-    EXPECT_EQ(services.messageTexts, std::vector<QString>{"Bad filename, must be in the form MYFILE.NWF"});
+    EXPECT_EQ(services.messageTexts,
+              std::vector<QString>{"Bad filename, must be in the form MYFILE.NWF\nThe disk is full."});
     EXPECT_EQ(values.dataFileName, "Other.NWF");
     EXPECT_TRUE(window->isUnsaved());
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));

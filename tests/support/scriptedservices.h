@@ -24,6 +24,7 @@ public:
     void askPrintHeader(SharedValues& values) override;
     void askInsertLine(SharedValues& values) override;
     void chooseFile(SharedValues& values) override;
+    void fileUsed(const QString& path) override { filesUsed.push_back(path); }
     void showPrintPreview(const Report& report) override;
     void showImagePreview(const ImagePrintout& printout) override;
     void beep() override { ++beeps; }
@@ -44,6 +45,7 @@ public:
     std::vector<int> recordNumberPresets; // the number each record prompt offered
     std::vector<int> insertLinePresets;   // the number each line prompt offered
     std::vector<int> fileRequests;        // the FileMode of each file chooser shown
+    std::vector<QString> filesUsed;       // each file opened or saved, in order
     std::vector<QString> previews;        // each printout shown, as plain text
     int beeps = 0;
     int clipboardClears = 0;

@@ -1,61 +1,58 @@
 #include "shell/dialogs/filechooser.h"
 
-#include "core/safefile.h"
 #include "core/sharedvalues.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
-#include <QFileSystemModel>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMimeDatabase>
 #include <QRegularExpression>
-#include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QUrl>
-
-#include <algorithm>
 
 namespace tallyvane {
 namespace {
 
-// The patterns of a name filter such as "Budget Database (*.Bgt)".
-QList<QRegularExpression> filterPatterns(const QString& nameFilter)
-{
-    const qsizetype open = nameFilter.lastIndexOf(u'(');
-    const qsizetype close = nameFilter.lastIndexOf(u')');
-    const QString patterns =
-        open >= 0 && close > open ? nameFilter.mid(open + 1, close - open - 1) : nameFilter;
-    QList<QRegularExpression> expressions;
-    for (const QString& pattern : patterns.split(u' ', Qt::SkipEmptyParts))
-        expressions.append(QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive));
-    return expressions;
-}
-
-// Hides the temporary files an interrupted save of a data file left beside
-// it ("HOME.BGT.aB3xYz"), also when the user widens the name filter.
-class InterruptedSaveFilter : public QSortFilterProxyModel
+// Icons and kinds told from the name alone. Qt's own provider looks inside a
+// file whose name says nothing, and a FIFO, a device or a /proc entry then
+// holds the dialog until something writes to it.
+class NameOnlyIconProvider : public QFileIconProvider
 {
 public:
-    InterruptedSaveFilter(const QString& nameFilter, QObject* parent)
-        : QSortFilterProxyModel(parent), m_dataFiles(filterPatterns(nameFilter))
+    QIcon icon(const QFileInfo& info) const override
     {
+        if (!info.isFile())
+            return QFileIconProvider::icon(info.isDir() ? Folder : File);
+        const QIcon themed = QIcon::fromTheme(mimeType(info).iconName());
+        return themed.isNull() ? QFileIconProvider::icon(File) : themed;
     }
 
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    QString type(const QFileInfo& info) const override
     {
-        const QModelIndex entry = sourceModel()->index(row, 0, parent);
-        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (files == nullptr || files->isDir(entry))
-            return true;
-        const std::optional<QString> target = interruptedSaveTarget(files->fileName(entry));
-        return !target ||
-               std::none_of(m_dataFiles.begin(), m_dataFiles.end(),
-                            [&](const QRegularExpression& data) { return data.match(*target).hasMatch(); });
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType mime = mimeType(info);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
     }
 
 private:
-    QList<QRegularExpression> m_dataFiles;
+    QMimeType mimeType(const QFileInfo& info) const
+    {
+        return m_types.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+
+    QMimeDatabase m_types;
 };
+
+// "Bgt" for "Budget Database (*.Bgt)".
+QString extensionOf(const QString& nameFilter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return pattern.match(nameFilter).captured(1);
+}
 
 } // namespace
 
@@ -133,10 +130,32 @@ void configureFileDialog(QFileDialog& dialog, const FileRequest& request, const 
     dialog.setFilter(filters);
     dialog.setNameFilter(request.nameFilter);
     dialog.selectNameFilter(request.nameFilter);
-    // Leftovers of an interrupted save stay hidden even under "All files".
-    dialog.setProxyModel(new InterruptedSaveFilter(request.nameFilter, &dialog));
+    // A name typed without an extension gets the kind's, in the capitals
+    // the program's own files carry, so that Open lists it later.
+    if (request.kind == FileDialogKind::Save)
+        dialog.setDefaultSuffix(extensionOf(request.nameFilter).toUpper());
+    describeFilesByNameOnly(dialog);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
+}
+
+void describeFilesByNameOnly(QFileDialog& dialog)
+{
+    static NameOnlyIconProvider provider;
+    dialog.setIconProvider(&provider);
+}
+
+QString chosenPath(const QFileDialog& dialog)
+{
+    // Qt reads a typed name holding double quotes as a list of quoted names
+    // and would answer one of them; the name stands as typed instead, and
+    // the save refuses it.
+    if (dialog.acceptMode() == QFileDialog::AcceptSave)
+        if (const auto* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            typed != nullptr && typed->text().contains(u'"'))
+            return dialog.directory().absoluteFilePath(typed->text());
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
 }
 
 QString runFileDialog(const FileRequest& request, const FileDialogPlaces& places, QWidget* parent)
@@ -145,8 +164,7 @@ QString runFileDialog(const FileRequest& request, const FileDialogPlaces& places
     configureFileDialog(dialog, request, places);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.first();
+    return chosenPath(dialog);
 }
 
 } // namespace tallyvane

@@ -36,10 +36,9 @@ QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& pape
         paper, [&printout](QPagedPaintDevice& device) { return paintImagePrintout(printout, device); });
 }
 
-bool saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper)
+SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper)
 {
-    const QByteArray pdf = imagePrintoutPdf(printout, paper);
-    return !pdf.isEmpty() && saveFileSafely(path, pdf);
+    return savePdfFile(path, imagePrintoutPdf(printout, paper));
 }
 
 } // namespace tallyvane

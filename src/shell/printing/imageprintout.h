@@ -4,6 +4,8 @@
 // image is printed at a fixed size, centred across the top of the first page,
 // on a printer, in a print preview or in a PDF file.
 
+#include "core/savefailure.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPageSize>
@@ -24,8 +26,7 @@ struct ImagePrintout
 bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device);
 // The printout as a one-page PDF document on portrait paper of `paper` size.
 QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper);
-// Writes imagePrintoutPdf() to `path` through saveFileSafely; false when the
-// file could not be written.
-bool saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper);
+// Writes imagePrintoutPdf() to `path` through savePdfFile.
+SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper);
 
 } // namespace tallyvane

@@ -77,10 +77,16 @@ QByteArray reportPdf(const Report& report, const QPageSize& paper)
     return paintedPdf(paper, [&report](QPagedPaintDevice& device) { return paintReport(report, device); });
 }
 
-bool saveReportPdf(const Report& report, const QString& path, const QPageSize& paper)
+SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf)
 {
-    const QByteArray pdf = reportPdf(report, paper);
-    return !pdf.isEmpty() && saveFileSafely(path, pdf);
+    if (pdf.isEmpty())
+        return {SaveFailure::Other};
+    return saveFileWithOutcome(path, pdf);
+}
+
+SaveOutcome saveReportPdf(const Report& report, const QString& path, const QPageSize& paper)
+{
+    return savePdfFile(path, reportPdf(report, paper));
 }
 
 } // namespace tallyvane

@@ -8,6 +8,7 @@
 // the pages exactly as they print.
 
 #include "core/report/report.h"
+#include "core/savefailure.h"
 
 #include <QByteArray>
 #include <QPageSize>
@@ -33,8 +34,11 @@ QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPai
 
 // The report as a PDF document on portrait paper of `paper` size.
 QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaperSize());
-// Writes reportPdf() to `path` through saveFileSafely; false when the file
-// could not be written.
-bool saveReportPdf(const Report& report, const QString& path, const QPageSize& paper = defaultPaperSize());
+// Writes a painted PDF document to `path` through saveFileSafely; false, with
+// the reason, when the file could not be written or painting had failed.
+SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf);
+// Writes reportPdf() to `path` through savePdfFile.
+SaveOutcome saveReportPdf(const Report& report, const QString& path,
+                          const QPageSize& paper = defaultPaperSize());
 
 } // namespace tallyvane

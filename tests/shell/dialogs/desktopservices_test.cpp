@@ -1,9 +1,15 @@
+#include "core/safefile.h"
+#include "core/savefault.h"
 #include "dialogtesting.h"
 #include "shell/desktopservices.h"
 #include "shell/greenbox.h"
+#include "shell/printpreview.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +30,27 @@ protected:
     DesktopServices services;
     SharedValues values;
 };
+
+TEST_F(DesktopServicesTest, PrintToFileOnAFullDiskKeepsTheEarlierFileByteForByteAndShowsWhy)
+{
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFileName(folder.filePath(QStringLiteral("HOME.BGT")));
+    ASSERT_TRUE(saveFileSafely(printer.outputFileName(), "budget\r\n"));
+    const ScopedSaveFault diskFull(SaveFault::at(SaveFault::Step::Write, 4096));
+    QString shown;
+    whenModalShown([&shown](QWidget& box) {
+        shown = qobject_cast<QMessageBox*>(&box)->text();
+        box.close();
+    });
+    const auto savePdf = [](const QString& path, const QPageSize&) {
+        return saveFileWithOutcome(path, QByteArray(9999, '%'));
+    };
+    printOnPrinter(
+        printer, [](QPrinter&) { ADD_FAILURE() << "painted on the printer itself"; }, savePdf, &frame);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("\nThe disk is full."))) << shown.toStdString();
+    EXPECT_EQ(readSmallFile(printer.outputFileName()), "budget\r\n");
+}
 
 TEST_F(DesktopServicesTest, MessageWaitsForExit)
 {

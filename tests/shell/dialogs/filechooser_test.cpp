@@ -2,6 +2,7 @@
 
 #include "core/sharedvalues.h"
 
+#include <QAbstractFileIconProvider>
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace tallyvane {
 namespace {
@@ -104,6 +107,7 @@ TEST_P(RealFileDialogTest, TakesKindFilterAndProposedName)
     EXPECT_FALSE(dialog.filter().testFlag(QDir::CaseSensitive));
     ASSERT_EQ(dialog.selectedFiles().size(), 1);
     EXPECT_TRUE(dialog.selectedFiles().first().endsWith("/CAR.ULD"));
+    EXPECT_EQ(dialog.defaultSuffix(), GetParam().kind == FileDialogKind::Save ? "ULD" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RealFileDialogTest,
@@ -132,22 +136,27 @@ QStringList listedNames(QFileDialog& dialog, const QStringList& expected)
     return namesListed(*view);
 }
 
-TEST(FileChooserListing, HidesWhatInterruptedSavesLeftEvenUnderAWiderFilter)
+// Nothing beside a data file is hidden; a FIFO is told apart by its name.
+TEST(FileChooserListing, ListsEveryFileBesideUnderAllFilesAndNeverOpensOne)
 {
     QTemporaryDir folder;
-    for (const char* name : {"HOME.BGT", "HOME.BGT.aB3xYz", "Notes.txt", "Notes.txt.aB3xYz"}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
+    QStringList everything{"HOME.BGT",        "HOME.BGT.123456", "HOME.BGT.2024Q1", "HOME.BGT.backup",
+                           "HOME.BGT.old123", "HOME.BGT~",       "Notes.txt.aB3xYz"};
+    for (const QString& name : everything) {
+        QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
+    ASSERT_TRUE(QFile::link(folder.filePath("HOME.BGT"), folder.filePath("HOME.BGT.linkto")));
+    everything.insert(4, "HOME.BGT.linkto");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("Pipe")).constData(), 0644), 0);
     QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     configureFileDialog(dialog, {FileDialogKind::Open, "Budget Database (*.Bgt)", QString()});
     dialog.setDirectory(folder.path());
-    const QStringList budgets{"HOME.BGT"};
-    EXPECT_EQ(listedNames(dialog, budgets), budgets);
+    EXPECT_EQ(listedNames(dialog, {"HOME.BGT"}), QStringList{"HOME.BGT"});
     dialog.setNameFilter(QStringLiteral("All files (*)"));
-    const QStringList everything{"HOME.BGT", "Notes.txt", "Notes.txt.aB3xYz"};
     EXPECT_EQ(listedNames(dialog, everything), everything);
+    const QFileInfo pipe(folder.filePath("Pipe"));
+    EXPECT_FALSE(dialog.iconProvider()->type(pipe).isEmpty());
 }
 
 // The user's own folder to fall back on: documents, or home without one.
