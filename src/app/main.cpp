@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/planners.h"
+#include "core/recoveryfolder.h"
 #include "shell/tallyvaneapp.h"
 
 #include <QApplication>
@@ -75,6 +76,7 @@ int main(int argc, char** argv)
     tallyvane::TallyvaneApp app(QCoreApplication::applicationDirPath());
     tallyvane::registerPlanners(app);
     app.setRemembersGeometry(true);
+    app.keepWorkIn(tallyvane::defaultRecoveryFolder(), app.values().recoveryDelayMs);
     app.start();
     // The icon's seven pictures are read once the menu is on the screen.
     QTimer::singleShot(0, &application, [] {
@@ -85,5 +87,7 @@ int main(int argc, char** argv)
     });
     if (!file.isEmpty())
         app.navigator().openFile(file);
+    // With a file from the command line open, the question waits for the menu.
+    app.offerKeptWork();
     return QApplication::exec();
 }

@@ -22,6 +22,7 @@
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
 #include "shell/helpcontexts.h"
+#include "shell/keptwork.h"
 #include "shell/placement.h"
 #include "shell/plannerstyle.h"
 #include "shell/plannerwidgets.h"
@@ -198,6 +199,10 @@ Budget::Budget(SharedValues& values, UiServices& services, PlannerHost& host, QW
     values.entryChanged = 0;
     values.plannerMode = 0;
     values.recNumPreset = 0;
+    keepWork({.unsaved = [this] { return hasUnsavedWork(); },
+              .content = [this] { return budgetFileContent(m_income.list, m_expense.list); },
+              .extension = [] { return QStringLiteral("BGT"); },
+              .fileName = [this] { return this->values().dataFileName; }});
 
     buildSide(m_income, IncomeSide);
     buildSide(m_expense, ExpenseSide);
@@ -409,6 +414,7 @@ void Budget::redisplay()
     (m_selectedSide == BudgetSide::Income ? m_income : m_expense).description->setFocus(Qt::OtherFocusReason);
     m_selectedSide = BudgetSide::None;
     m_dirty = true;
+    keptWork().noteChange();
 }
 
 void Budget::sortKeepingChangedRecord(Side& side, SortOrder order)
@@ -612,11 +618,12 @@ bool Budget::hasUnsavedWork() const
     return m_dirty && (!m_income.list.isEmpty() || !m_expense.list.isEmpty());
 }
 
+// Only an explicit No gives the work up: Escape and the close box go back.
 bool Budget::wantsToSaveFirst()
 {
     values().yesNoState = Question::SaveBeforeErasing;
     services().askYesNo(values());
-    return values().yesNoState == AnswerYes;
+    return values().yesNoState != AnswerNo;
 }
 
 bool Budget::mayLeave()
@@ -625,12 +632,14 @@ bool Budget::mayLeave()
         return false;
     m_dirty = false;
     values().dataFileName.clear();
+    keptWork().letGo();
+    keptWork().closeFile();
     return true;
 }
 
 // The whole file is read before the lists change, so a file that cannot be
 // read leaves the worksheet as it was.
-bool Budget::openFile(const QString& path)
+bool Budget::readLists(const QString& path)
 {
     BudgetList income;
     BudgetList expenses;
@@ -645,9 +654,29 @@ bool Budget::openFile(const QString& path)
         side->changingRecord = 0;
         showChanging(*side, false);
     }
+    return true;
+}
+
+bool Budget::openFile(const QString& path)
+{
+    if (!readLists(path))
+        return false;
     values().dataFileName = QFileInfo(path).fileName();
     services().fileUsed(path);
+    keptWork().opened(path);
     redisplay();
+    // What was just read is on disk already.
+    keptWork().letGo();
+    return true;
+}
+
+bool Budget::recoverFile(const QString& path, const QString& originalName)
+{
+    if (!readLists(path))
+        return false;
+    values().dataFileName = originalName;
+    redisplay();
+    keptWork().recovered();
     return true;
 }
 
@@ -665,6 +694,8 @@ void Budget::openChosenFile()
         redisplay();
         return;
     }
+    if (!mayOpen(path))
+        return;
     if (!openFile(path))
         services().showMessage(values(), Message::FileNotFound);
 }
@@ -682,7 +713,7 @@ void Budget::saveFile()
     const bool cancelled = values().fileMode == FileModeCancelled;
     const QString path = values().filePicked;
     finishFileRequest();
-    if (cancelled)
+    if (cancelled || !keptWork().mayReplace(path))
         return;
     const bool saved = runOperation(nullptr, [&] {
         if (const SaveOutcome written = writeBudgetFile(path, m_income.list, m_expense.list); !written)
@@ -692,6 +723,8 @@ void Budget::saveFile()
         values().dataFileName = QFileInfo(path).fileName();
         services().fileUsed(path);
         m_dirty = false;
+        keptWork().opened(path);
+        keptWork().letGo();
     }
 }
 

@@ -51,6 +51,7 @@ public:
     bool isDirty() const { return m_dirty; }
 
     bool openFile(const QString& path) override;
+    bool recoverFile(const QString& path, const QString& originalName) override;
     bool mayLeave() override;
     QSize sizeHint() const override;
 
@@ -106,12 +107,13 @@ private:
     void presetRecordNumber(const Side& side);
 
     void toggleQuickHelp();
+    bool readLists(const QString& path);
     void openChosenFile();
     void saveFile();
     void print();
     void finishFileRequest();
     bool hasUnsavedWork() const;
-    // Question 3; true when the user answers to go back and save first.
+    // Question 3; true unless the user answers No, giving the work up.
     bool wantsToSaveFirst();
 
     Side m_income;

@@ -74,6 +74,11 @@ struct SharedValues
     // for the whole program run; empty until first set.
     QString firstPaymentDate;
     std::optional<std::int16_t> daysInYearChoice;
+    // Where unsaved work is kept against a crash or a logout, and how soon
+    // after a change; no folder keeps nothing (window tests).
+    QString recoveryFolder;
+    QString recoveryRun; // tags this run's recovery copy
+    int recoveryDelayMs = 30000;
 };
 
 } // namespace tallyvane

@@ -102,6 +102,7 @@ MortgageCalc::MortgageCalc(SharedValues& values, UiServices& services, PlannerHo
     values.resultTable.resize(ResultTableRows, ResultTableColumns);
     values.graphTable.resize(GraphTableRows, GraphTableColumns);
     sizeInputSlots(MortgageSlot::Count);
+    keepInputs();
     buildInputs();
     buildResults();
     buildButtons();
@@ -109,6 +110,7 @@ MortgageCalc::MortgageCalc(SharedValues& values, UiServices& services, PlannerHo
     layOut();
     linkSuccessors();
     fillOpeningValues();
+    m_inputsChanged = false;
 }
 
 QSize MortgageCalc::sizeHint() const
@@ -241,7 +243,7 @@ void MortgageCalc::buildTable()
         figures.horizontalAdvance(QString::fromLatin1(PlannerStyle::WidestFigure)) + 8);
     m_grid->shareWidthFrom(MortgageGridModel::Interest);
     // The buttons fill the window; the export lives in the grid's menu.
-    const bool loan = m_mode.loanKind == LoanKind::PersonalLoan;
+    const bool loan = m_mode->loanKind == LoanKind::PersonalLoan;
     setUpCsvExport(
         [this]() -> std::optional<CsvTable> {
             if (!hasResults(Message::NoRecords) || !m_shown)
@@ -411,6 +413,7 @@ void MortgageCalc::clearResults()
     m_comparison->clearCurrent();
     values().graphPointCount = 0;
     closeQuickHelp();
+    noteInputsChanged();
 }
 
 void MortgageCalc::calculate()
@@ -600,6 +603,7 @@ void MortgageCalc::saveFile()
     if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); })) {
         rememberedFileName() = QFileInfo(path).fileName();
         services().fileUsed(path);
+        inputsSaved();
     }
 }
 
@@ -631,6 +635,7 @@ bool MortgageCalc::openFile(const QString& path)
     rememberedFileName() = QFileInfo(path).fileName();
     services().fileUsed(path);
     calculate();
+    inputsSaved();
     return true;
 }
 

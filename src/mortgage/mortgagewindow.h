@@ -50,6 +50,8 @@ public:
     const MortgageWindowState& state() const { return m_state; }
     QSize sizeHint() const override;
     bool openFile(const QString& path) override;
+    bool recoverFile(const QString& path, const QString& originalName) override;
+    bool mayLeave() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,10 +95,17 @@ private:
     void showPlan(const MortgagePlan& plan);
     QString& rememberedFileName() const;
 
+    // The last inputs are kept against a crash or a logout like unsaved
+    // work (mortgagewindowrecovery.cpp), until saved or left by Exit.
+    void keepInputs();
+    void noteInputsChanged();
+    void inputsSaved();
+
     const MortgageWindowMode* m_mode;
     MortgageWindowState m_state;
     // What the results on screen were calculated from, for the printout.
     std::optional<std::pair<AmortizationInput, AmortizationResult>> m_shown;
+    bool m_inputsChanged = false;
 
     GreenBox* m_principal = nullptr;
     QComboBox* m_rate = nullptr;

@@ -15,6 +15,7 @@
 #include "shell/dialogs/yesnodialog.h"
 #include "shell/grid/grid.h"
 #include "shell/helpcontexts.h"
+#include "shell/keptwork.h"
 #include "shell/placement.h"
 #include "shell/plannerstyle.h"
 #include "shell/plannerwidgets.h"
@@ -44,6 +45,10 @@ NetWorthCalc::NetWorthCalc(SharedValues& values, UiServices& services, PlannerHo
     : PlannerWindow(values, services, host, {QStringLiteral(" Net Worth"), HelpContext::NetWorth}, parent)
 {
     setObjectName(QStringLiteral("NetWorthCalc"));
+    keepWork({.unsaved = [this] { return m_unsaved && m_sheet.holdsEntries(); },
+              .content = [this] { return netWorthFileContent(m_sheet); },
+              .extension = [] { return QStringLiteral("NWF"); },
+              .fileName = [this] { return this->values().dataFileName; }});
     m_assetsModel = new NetWorthGridModel(m_sheet, NetWorthSide::Assets, values.currencySymbol, this);
     m_liabilitiesModel =
         new NetWorthGridModel(m_sheet, NetWorthSide::Liabilities, values.currencySymbol, this);
@@ -166,7 +171,7 @@ int NetWorthCalc::typeIntoGrid(Grid& grid, NetWorthGridModel& model, int keyCode
         followCurrentCell(grid, model);
     if (keyCode == KeyDelete) {
         if (model.clearCell())
-            m_unsaved = true;
+            markUnsaved();
         m_changes->show();
         return KeyRefused;
     }
@@ -196,8 +201,14 @@ void NetWorthCalc::followCurrentCell(Grid& grid, NetWorthGridModel& model)
 
 void NetWorthCalc::noteChange()
 {
-    m_unsaved = true;
+    markUnsaved();
     m_changes->show();
+}
+
+void NetWorthCalc::markUnsaved()
+{
+    m_unsaved = true;
+    keptWork().noteChange();
 }
 
 bool NetWorthCalc::recalculate()
@@ -217,7 +228,7 @@ bool NetWorthCalc::calculateClicked()
     const bool calculated = recalculate();
     // Rows without a name are dropped: that changes what a save would write.
     if (calculated && !(m_sheet == before))
-        m_unsaved = true;
+        markUnsaved();
     return calculated;
 }
 
@@ -230,7 +241,7 @@ void NetWorthCalc::insertBlankLine(NetWorthSide side)
     values().plannerMode = 0;
     if (!m_sheet.insertBlankRow(side, insertLineFromText(values().insertLineText)))
         return;
-    m_unsaved = true;
+    markUnsaved();
     recalculate();
 }
 
@@ -240,7 +251,8 @@ bool NetWorthCalc::wantsToSaveFirst()
         return false;
     values().yesNoState = Question::SaveBeforeErasing;
     services().askYesNo(values());
-    return values().yesNoState == AnswerYes;
+    // Only an explicit No gives the entries up: Escape and the close box go back.
+    return values().yesNoState != AnswerNo;
 }
 
 bool NetWorthCalc::mayLeave()
@@ -249,18 +261,21 @@ bool NetWorthCalc::mayLeave()
         return false;
     m_unsaved = false;
     values().dataFileName.clear();
+    keptWork().letGo();
+    keptWork().closeFile();
     return true;
+}
+
+bool NetWorthCalc::readSheet(const QString& path, NetWorthSheet& opened)
+{
+    const BusyPointer busy;
+    return openNetWorthFile(path, opened);
 }
 
 bool NetWorthCalc::openFile(const QString& path)
 {
     NetWorthSheet opened;
-    bool read = false;
-    {
-        const BusyPointer busy;
-        read = openNetWorthFile(path, opened);
-    }
-    if (!read)
+    if (!readSheet(path, opened))
         return false;
     // Totals beyond money are refused before anything on screen changes.
     if (!runOperation(nullptr, [&opened] { opened.calculate(); }))
@@ -269,7 +284,22 @@ bool NetWorthCalc::openFile(const QString& path)
     values().dataFileName = QFileInfo(path).fileName();
     services().fileUsed(path);
     m_unsaved = false;
+    keptWork().opened(path);
+    keptWork().letGo();
     recalculate();
+    return true;
+}
+
+bool NetWorthCalc::recoverFile(const QString& path, const QString& originalName)
+{
+    NetWorthSheet opened;
+    if (!readSheet(path, opened))
+        return false;
+    m_sheet = opened;
+    values().dataFileName = originalName;
+    recalculate();
+    m_unsaved = true;
+    keptWork().recovered();
     return true;
 }
 
@@ -283,7 +313,7 @@ void NetWorthCalc::openClicked()
     const QString path = values().filePicked;
     values().fileMode = 0;
     values().filePicked.clear();
-    if (!cancelled && !openFile(path))
+    if (!cancelled && mayOpen(path) && !openFile(path))
         services().showMessage(values(), Message::FileNotFound);
 }
 
@@ -300,7 +330,7 @@ void NetWorthCalc::saveClicked()
     const QString path = values().filePicked;
     values().fileMode = 0;
     values().filePicked.clear();
-    if (cancelled)
+    if (cancelled || !keptWork().mayReplace(path))
         return;
     SaveOutcome saved;
     {
@@ -315,6 +345,8 @@ void NetWorthCalc::saveClicked()
     values().dataFileName = QFileInfo(path).fileName();
     services().fileUsed(path);
     m_unsaved = false;
+    keptWork().opened(path);
+    keptWork().letGo();
 }
 
 // Printed as the Calculate button would leave the sheet, so every printed

@@ -38,6 +38,7 @@ public:
     // A file whose totals go beyond money is refused with its message and,
     // as it was read, answers true: the sheet stays as it was.
     bool openFile(const QString& path) override;
+    bool recoverFile(const QString& path, const QString& originalName) override;
     bool mayLeave() override;
 
 private:
@@ -48,6 +49,8 @@ private:
     int typeIntoGrid(Grid& grid, NetWorthGridModel& model, int keyCode);
     void followCurrentCell(Grid& grid, NetWorthGridModel& model);
     void noteChange();
+    void markUnsaved();
+    bool readSheet(const QString& path, NetWorthSheet& opened);
 
     // Calculates and shows the sheet; false when the figures were refused.
     bool recalculate();
@@ -58,8 +61,8 @@ private:
     void saveClicked();
     void printClicked();
     void toggleQuickHelp();
-    // Asks whether to go back and save unsaved entries first; true when the
-    // user wants to.
+    // Asks whether to go back and save unsaved entries first; true unless
+    // the user answers No.
     bool wantsToSaveFirst();
 
     NetWorthSheet m_sheet;

@@ -45,7 +45,12 @@ void Navigator::openFile(const QString& path)
     const auto kind = m_fileKinds.find(QFileInfo(path).suffix().toLower());
     if (kind != m_fileKinds.end()) {
         choose(kind->second);
-        if (PlannerWindow* planner = openPlanner(); planner && planner->openFile(path))
+        PlannerWindow* planner = openPlanner();
+        if (planner && !planner->mayOpen(path)) {
+            returnToMenu();
+            return;
+        }
+        if (planner && planner->openFile(path))
             return;
         if (openPlanner())
             returnToMenu();
@@ -53,6 +58,19 @@ void Navigator::openFile(const QString& path)
     m_values.msgNumber = Message::FileNotFound;
     m_values.msgDetail.clear();
     emit messageRequested();
+}
+
+bool Navigator::recoverFile(const QString& path, const QString& extension, const QString& originalName)
+{
+    const auto kind = m_fileKinds.find(extension.toLower());
+    if (kind == m_fileKinds.end() || m_planner)
+        return false;
+    choose(kind->second);
+    if (PlannerWindow* planner = openPlanner(); planner && planner->recoverFile(path, originalName))
+        return true;
+    if (openPlanner())
+        returnToMenu();
+    return false;
 }
 
 void Navigator::registerPlanner(MenuChoice choice, ChildKind placement, PlannerFactory factory)
@@ -178,11 +196,15 @@ void Navigator::returnToMenu()
         m_graph->close();
     if (m_planner)
         m_planner->close();
+    // Gone for the navigator at once, though deleted only later: the next
+    // planner may open before then.
+    m_planner = nullptr;
     m_values.loanKind = 0;
     m_values.plannerMode = 0;
     m_values.graphSource = 0;
     m_values.graphTitle.clear();
     showMenu();
+    emit returnedToMenu();
 }
 
 void Navigator::showGraph()

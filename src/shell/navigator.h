@@ -49,6 +49,10 @@ public:
     // Opens the planner that owns the file's kind with the file loaded. A
     // file it cannot read leaves the menu showing message 13.
     void openFile(const QString& path);
+    // Opens the planner of files ending in `.extension` with the recovery
+    // copy at `path` as unsaved work of `originalName`. False, with the menu
+    // showing, when the copy cannot be read.
+    bool recoverFile(const QString& path, const QString& extension, const QString& originalName);
 
     PlannerWindow* openPlanner() const;
     HelpViewer* helpViewer() const;
@@ -66,6 +70,8 @@ signals:
     void messageRequested();
     // "Personali&ze Settings" was chosen.
     void personalizeRequested();
+    // A planner closed and the menu shows again.
+    void returnedToMenu();
 
 private:
     struct Registration

@@ -12,6 +12,7 @@
 #include "shell/dialogs/printheaderdialog.h"
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
+#include "shell/keptwork.h"
 #include "shell/plannerhost.h"
 #include "shell/plannerwidgets.h"
 #include "shell/readingorder.h"
@@ -80,6 +81,28 @@ void PlannerWindow::changeIdentity(const PlannerIdentity& identity)
     setWindowTitle(m_identity.frameTitle.trimmed());
     if (!m_identity.frameTitle.isEmpty())
         m_host.setFrameTitle(m_identity.frameTitle);
+}
+
+bool PlannerWindow::mayOpen(const QString& path)
+{
+    return !m_kept || m_kept->mayOpen(path);
+}
+
+bool PlannerWindow::recoverFile(const QString&, const QString&)
+{
+    return false;
+}
+
+void PlannerWindow::keepRecoveryCopy()
+{
+    if (m_kept)
+        m_kept->keepNow();
+}
+
+KeptWork& PlannerWindow::keepWork(KeptWorkSource source)
+{
+    m_kept = new KeptWork(m_values, m_services, std::move(source), this);
+    return *m_kept;
 }
 
 void PlannerWindow::sizeInputSlots(int count)

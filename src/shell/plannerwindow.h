@@ -16,7 +16,9 @@
 //   context menus or a button, the file chooser and the safe save;
 // - leaving for the menu, by its exit button or by the frame's close
 //   request, after the planner's own unsaved-data question;
-// - a teardown in which no box calls into the half-destroyed window.
+// - a teardown in which no box calls into the half-destroyed window;
+// - for a planner that keeps work (KeptWork): its recovery copy, and the
+//   lock and stamp of the file it has open.
 //
 // Every dialog a planner opens goes through runDialog, so tests answer them
 // in place.
@@ -44,6 +46,8 @@ namespace tallyvane {
 struct SharedValues;
 class GreenBox;
 class Grid;
+class KeptWork;
+struct KeptWorkSource;
 class Money;
 class PlannerHost;
 class UiServices;
@@ -84,6 +88,14 @@ public:
     virtual bool openFile(const QString& path);
     // Asks what leaving needs asked (unsaved work); false keeps the planner open.
     virtual bool mayLeave();
+    // Whether `path` may be opened here: asks first when another window has
+    // it open. False leaves everything as it was.
+    bool mayOpen(const QString& path);
+    // Opens a recovery copy as unsaved work that belongs to `originalName`;
+    // false when it cannot be read.
+    virtual bool recoverFile(const QString& path, const QString& originalName);
+    // Writes the recovery copy of unsaved work now (the program is ending).
+    void keepRecoveryCopy();
 
 protected:
     PlannerWindow(SharedValues& values, UiServices& services, PlannerHost& host, PlannerIdentity identity,
@@ -143,6 +155,10 @@ protected:
     // written is left as it was and the user told.
     void exportCsv();
 
+    // The planner's work is kept as `source` describes it.
+    KeptWork& keepWork(KeptWorkSource source);
+    KeptWork& keptWork() const { return *m_kept; }
+
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();
 
@@ -156,6 +172,7 @@ private:
     PlannerHost& m_host;
     PlannerIdentity m_identity;
     DialogRunner m_runDialog;
+    KeptWork* m_kept = nullptr;
     std::vector<std::pair<GreenBox*, QString>> m_successors;
 
     QPointer<QPushButton> m_quickHelpToggle;

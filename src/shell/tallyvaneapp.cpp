@@ -39,6 +39,17 @@ TallyvaneApp::~TallyvaneApp()
         QSettings().setValue(QString::fromLatin1(FrameGeometryKey), m_frame.saveGeometry());
 }
 
+void TallyvaneApp::keepWorkIn(const QString& folder, int delayMs)
+{
+    m_sessionGuard = std::make_unique<SessionGuard>(m_values, *m_services, m_navigator, folder, delayMs);
+}
+
+void TallyvaneApp::offerKeptWork()
+{
+    if (m_sessionGuard)
+        m_sessionGuard->offerEarlierWork();
+}
+
 void TallyvaneApp::personalize()
 {
     ChangeFnt window(m_values, *m_services, &m_frame);

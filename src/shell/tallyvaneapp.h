@@ -15,6 +15,9 @@
 #include "shell/framewindow.h"
 #include "shell/menuwindow.h"
 #include "shell/navigator.h"
+#include "shell/sessionguard.h"
+
+#include <memory>
 
 namespace tallyvane {
 
@@ -33,12 +36,20 @@ public:
     // QSettings); tests leave this off so that no run depends on another.
     void setRemembersGeometry(bool remembers) { m_remembersGeometry = remembers; }
     void start();
+    // Keeps unsaved work in recovery copies in `folder`, written `delayMs`
+    // after a change and whenever the run is ended from outside, and takes
+    // part in the desktop session (sessionguard.h). Tests leave this off, or
+    // give a folder of their own.
+    void keepWorkIn(const QString& folder, int delayMs);
+    // Offers the work earlier runs left in that folder.
+    void offerKeptWork();
 
     SharedValues& values() { return m_values; }
     UiServices& services() { return *m_services; }
     FrameWindow& frame() { return m_frame; }
     MenuWindow& menu() { return m_menu; }
     Navigator& navigator() { return m_navigator; }
+    SessionGuard* sessionGuard() { return m_sessionGuard.get(); }
 
 private:
     // The Personalize window, over the menu; the menu's name line follows it.
@@ -56,6 +67,7 @@ private:
     MenuWindow m_menu;
     Navigator m_navigator;
     EnterPressesButton m_enterPressesButton;
+    std::unique_ptr<SessionGuard> m_sessionGuard; // goes first: it calls on the navigator
 };
 
 } // namespace tallyvane

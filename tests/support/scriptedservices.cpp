@@ -31,6 +31,12 @@ void ScriptedServices::askYesNo(SharedValues& values)
 {
     questions.push_back(values.yesNoState);
     questionTexts.push_back(questionText(values.yesNoState, values.dataFileName, values.msgDetail));
+    questionDetails.push_back(values.msgDetail);
+    if (realQuestions) {
+        AllYesNo dialog(values, nullptr);
+        dialog.exec();
+        return;
+    }
     bool yes = false;
     if (takeFront(yesNoAnswers, yes))
         values.yesNoState = yes ? AnswerYes : AnswerNo;

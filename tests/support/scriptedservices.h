@@ -39,6 +39,9 @@ public:
     std::vector<QString> messageTexts; // the same messages as the user reads them
     std::vector<int> questions;        // question numbers in the order asked
     std::vector<QString> questionTexts;
+    std::vector<QString> questionDetails;
+    // Asks with the real dialog, modally, for the test to answer in place.
+    bool realQuestions = false;
     std::vector<int> recordNumberPresets; // the number each record prompt offered
     std::vector<int> insertLinePresets;   // the number each line prompt offered
     std::vector<int> fileRequests;        // the FileMode of each file chooser shown

@@ -27,18 +27,47 @@ QString questionText(int number, const QString& dataFileName, const QString& det
                QStringLiteral(" file in memory will be erased. Do you wish to go back and save it to Disk?.");
     case Question::DeleteRecord:
         return QStringLiteral("Are you sure you wish to delete the current record: ") + detail;
+    case Question::OpenKeptWork:
+        return QStringLiteral(" Unsaved work from an earlier session was kept. Open it now?");
+    case Question::ReplaceChangedFile:
+        return QStringLiteral(
+            " This file was changed by another program since you opened it. Replace it with "
+            "what you see?");
+    case Question::OpenFileOpenElsewhere:
+        return QStringLiteral(" This file is open in another Tallyvane window. Open it anyway?");
     default:
         return {};
     }
 }
 
+bool guardsUnsavedWork(int number)
+{
+    return number == Question::SaveBeforeErasing || number == Question::OpenKeptWork;
+}
+
+bool showsDetailLine(int number)
+{
+    return number >= Question::OpenKeptWork && number <= Question::OpenFileOpenElsewhere;
+}
+
 AllYesNo::AllYesNo(SharedValues& values, QWidget* frame)
     : SharedDialog(QStringLiteral("Help"), YesNoOffsets, values, frame)
 {
-    auto* label = new QLabel(questionText(values.yesNoState, values.dataFileName, values.msgDetail), this);
+    const int question = values.yesNoState;
+    auto* label = new QLabel(questionText(question, values.dataFileName, values.msgDetail), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setFixedWidth(300);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    if (showsDetailLine(question) && !values.msgDetail.isEmpty()) {
+        auto* detail = new QLabel(values.msgDetail, this);
+        detail->setObjectName(QStringLiteral("Detail"));
+        detail->setWordWrap(true);
+        detail->setFixedWidth(300);
+        detail->setTextFormat(Qt::PlainText);
+        layout->addWidget(detail);
+    }
 
     auto* noButton = new QPushButton(QStringLiteral("&No"), this);
     noButton->setObjectName(QStringLiteral("AllNo"));
@@ -47,12 +76,16 @@ AllYesNo::AllYesNo(SharedValues& values, QWidget* frame)
     yesButton->setObjectName(QStringLiteral("AllYes"));
     connect(yesButton, &QPushButton::clicked, this, [this] { answer(AnswerYes); });
 
+    // Enter answers the focused button: on a question that guards work,
+    // the one that keeps it.
+    QPushButton* first = guardsUnsavedWork(question) ? yesButton : noButton;
+    first->setDefault(true);
+    first->setFocus(Qt::OtherFocusReason);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(noButton);
     buttons->addWidget(yesButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -36,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
                  " file in memory will be erased. Do you wish to go back and save it to Disk?."},
         TextCase{"QuestionWithDetail", 4, "3 Rent",
                  "Are you sure you wish to delete the current record: 3 Rent"},
-        TextCase{"QuestionUnused", 5, "", ""}),
+        TextCase{"KeptWorkDetailOnItsOwnLine", 5, "Budget: HOME.BGT",
+                 " Unsaved work from an earlier session was kept. Open it now?"},
+        TextCase{"QuestionUnused", 9, "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,55 @@
+#include "core/fieldreader.h"
+#include "mortgage/mortgagefile.h"
+#include "mortgage/mortgagewindow.h"
+#include "shell/keptwork.h"
+
+namespace tallyvane {
+
+void MortgageCalc::keepInputs()
+{
+    keepWork({.unsaved = [this] { return m_inputsChanged; },
+              .content = [this] { return mortgageFileContent(plan()); },
+              .extension =
+                  [this] {
+                      return m_mode->loanKind == LoanKind::PersonalLoan ? QStringLiteral("ULD")
+                                                                       : QStringLiteral("UMD");
+                  },
+              .fileName = [this] { return rememberedFileName(); }});
+}
+
+void MortgageCalc::noteInputsChanged()
+{
+    m_inputsChanged = true;
+    keptWork().noteChange();
+}
+
+void MortgageCalc::inputsSaved()
+{
+    m_inputsChanged = false;
+    keptWork().letGo();
+}
+
+// The window asks nothing on the way out: Exit gives its inputs up.
+bool MortgageCalc::mayLeave()
+{
+    inputsSaved();
+    return true;
+}
+
+bool MortgageCalc::recoverFile(const QString& path, const QString& originalName)
+{
+    MortgagePlan kept;
+    try {
+        kept = readMortgageFile(path);
+    } catch (const FileFormatError&) {
+        return false;
+    }
+    showPlan(kept);
+    rememberedFileName() = originalName;
+    calculate();
+    m_inputsChanged = true;
+    keptWork().recovered();
+    return true;
+}
+
+} // namespace tallyvane
