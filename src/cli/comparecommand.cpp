@@ -144,7 +144,7 @@ int runCompareCommand(const QStringList& arguments, std::ostream& out, std::ostr
         if (output.format)
             writerFor(*output.format, writeText, writeCsv, writeJson)(comparison, symbol, out);
     } catch (const UsageError& error) {
-        return refuseCommandLine(err, "compare", error, usage());
+        return refuseCommandLine(err, error, usage());
     } catch (const FileFormatError&) {
         return calculationFailed(err, Message::FileNotFound);
     } catch (const PlannerError& error) {
