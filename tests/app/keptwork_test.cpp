@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <csignal>
 #include <cstdio>
 
@@ -73,6 +75,20 @@ protected:
     ScriptedServices services;
     TallyvaneApp app{folder.path(), &services};
 };
+
+// A FIFO named like a planner's file is refused at once, from the command
+// line as from a window, instead of waiting for something to write into it.
+TEST_F(KeptWorkTest, AFifoNamedLikeAPlannerFileIsRefusedAtOnce)
+{
+    for (const char* name : {"pipe.BGT", "pipe.NWF", "pipe.UMD", "pipe.ULD"}) {
+        const QString pipe = folder.filePath(name);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        services.messages.clear();
+        app.navigator().openFile(pipe);
+        ASSERT_FALSE(services.messages.empty()) << name;
+        EXPECT_EQ(services.messages.back(), Message::FileNotFound) << name;
+    }
+}
 
 struct QuestionCase
 {
