@@ -37,7 +37,7 @@ std::vector<RecoveryCopy> copiesIn(const QString& folder)
 
 QString defaultRecoveryFolder()
 {
-    // The base directory specification allows only an absolute path here.
+    // The XDG base directory rules allow only an absolute path here.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::home().filePath(QStringLiteral(".local/state"));
