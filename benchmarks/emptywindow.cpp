@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of start-up time and memory: a Qt program that shows a main
 // window with one button and nothing else. It takes the size the frame of
 // Tallyvane starts at (four fifths of the screen), so that both pay for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The amortization engine beside its floor: a bare loop over doubles that
 // computes the same schedule (same rates, payment and final-payment rule)
 // and stores the same six cells of each row as ten-thousandths in a table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The growth engine beside its floor: a bare loop that carries the same
 // amounts as ten-thousandths, with the same double arithmetic each period,
 // and stores the same four cells of each period in a table made once. The

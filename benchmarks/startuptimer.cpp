@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports, in milliseconds, how long it took until the
 // X server mapped its first top-level window, then lets it run a moment
 // longer (so that its memory includes the first paint) and stops it with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Cells copied out of a grid, in the two forms other programs paste: lines of

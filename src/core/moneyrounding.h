@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Money::fromDouble rounds value × 10,000 in floating point whenever that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Unsaved work is kept against a crash, a kill or a logout as recovery

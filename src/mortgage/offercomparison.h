@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Two mortgages or loans side by side: the offer kept as A (from an earlier

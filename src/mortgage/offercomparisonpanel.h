@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The comparison panel of the mortgage and loan window: offer A, kept from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "savings/savingsexport.h"
 
 #include "core/plainfigure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // KeptWork looks after a planner's work beyond its window, so that typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/planners.h"
 #include "budget/budgetfile.h"
 #include "budget/budgetwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arithmeticfault.h"
 #include "core/money.h"
 #include "core/moneyrounding.h"
