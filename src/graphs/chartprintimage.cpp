@@ -2,9 +2,12 @@
 #include "graphs/chartprintimage.h"
 
 #include "graphs/barchartpicture.h"
-#include "graphs/flatbarchart.h"
+#include "graphs/flatchart.h"
 
 #include <QPainter>
+#include <QWidget>
+
+#include <memory>
 
 namespace tallyvane {
 
@@ -13,8 +16,9 @@ ImagePrintout chartPrintout(ChartKind kind, const GraphSeries& series, const QSt
 {
     if (kind == ChartKind::Solid)
         return chartPicturePrintout(kind, series, currencySymbol, colour);
-    FlatBarChart chart;
-    chart.showSeries(series, currencySymbol);
+    const std::unique_ptr<FlatChart> flat(makeFlatChart());
+    flat->showSeries(series, currencySymbol);
+    QWidget& chart = *flat->widget();
     const QImage image = chartPrintImage(
         [&chart](QPainter& painter, const QRectF& area) {
             // Laid out as if shown, but never on screen.

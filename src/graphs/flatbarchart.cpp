@@ -190,3 +190,8 @@ bool FlatBarChart::viewportEvent(QEvent* event)
 }
 
 } // namespace tallyvane
+
+tallyvane::FlatChart* tallyvane_makeFlatChart(QWidget* parent)
+{
+    return new tallyvane::FlatBarChart(parent);
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "graphs/barchartpicture.h"
+#include "graphs/flatchart.h"
 #include "graphs/graphseries.h"
 
 #include <QChartView>
@@ -15,14 +16,15 @@ namespace tallyvane {
 // point labelled with its year (every bar keeps its label at any size), money
 // on the value axis. Resting the pointer
 // on a bar shows its year and value.
-class FlatBarChart : public QChartView
+class FlatBarChart : public QChartView, public FlatChart
 {
     Q_OBJECT
 
 public:
     explicit FlatBarChart(QWidget* parent = nullptr);
 
-    void showSeries(const GraphSeries& series, const QString& currencySymbol);
+    QWidget* widget() override { return this; }
+    void showSeries(const GraphSeries& series, const QString& currencySymbol) override;
     // The tip for the bar under `at` (viewport coordinates); empty off the bars.
     QString toolTipAt(QPoint at) const;
     // The middle of the bar of point `index`, in viewport coordinates.

@@ -5,7 +5,7 @@
 #include "core/sharedvalues.h"
 #include "graphs/chartprintimage.h"
 #include "graphs/charttexts.h"
-#include "graphs/flatbarchart.h"
+#include "graphs/flatchart.h"
 #include "graphs/solidbarchart.h"
 #include "mortgage/amortizationinput.h"
 #include "shell/busypointer.h"
@@ -43,11 +43,12 @@ GraphsAll::GraphsAll(SharedValues& values, UiServices& services, PlannerHost& ho
 {
     setObjectName(QStringLiteral("GraphsAll"));
     setWindowTitle(QStringLiteral("Graph"));
-    m_flat = new FlatBarChart(this);
+    FlatChart* flat = makeFlatChart(this);
+    m_flat = flat->widget();
     m_solid = new SolidBarChart(this);
-    m_flat->showSeries(m_series, values.currencySymbol);
+    flat->showSeries(m_series, values.currencySymbol);
     m_solid->showSeries(m_series, values.currencySymbol);
-    for (QWidget* chart : {static_cast<QWidget*>(m_flat), static_cast<QWidget*>(m_solid)}) {
+    for (QWidget* chart : {m_flat, static_cast<QWidget*>(m_solid)}) {
         chart->setAccessibleName(m_series.title.trimmed());
         chart->setAccessibleDescription(chartDescription(m_series.points, values.currencySymbol));
     }

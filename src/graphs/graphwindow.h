@@ -21,7 +21,6 @@ class QStackedWidget;
 
 namespace tallyvane {
 
-class FlatBarChart;
 class SolidBarChart;
 
 class GraphsAll : public PlannerWindow
@@ -44,7 +43,7 @@ private:
     ChartKind m_chartKind = ChartKind::Flat;
 
     QStackedWidget* m_charts = nullptr;
-    FlatBarChart* m_flat = nullptr;
+    QWidget* m_flat = nullptr; // the flat chart (FlatChart::widget())
     SolidBarChart* m_solid = nullptr;
     QPushButton* m_showFlat = nullptr;
     QPushButton* m_showSolid = nullptr;

@@ -7,9 +7,11 @@
 #include "shell/dialogs/printheaderdialog.h"
 #include "shell/dialogs/recordnumberdialog.h"
 #include "shell/dialogs/yesnodialog.h"
+#include "shell/ondemand.h"
 #include "shell/printpreview.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 #include <QWidget>
 
@@ -17,6 +19,19 @@ namespace tallyvane {
 namespace {
 
 constexpr char LastFolderKey[] = "files/lastFolder";
+
+// The preview of the printing parts, loaded on demand, that the entry `name`
+// shows; only a broken installation, without them, gets the warning.
+template <typename Entry, typename Printout>
+void showPreviewOf(const char* name, const Printout& printout, QWidget* frame)
+{
+    QString why;
+    if (auto* show = onDemand<Entry>(name, &why))
+        show(&printout, frame);
+    else
+        QMessageBox::warning(frame, QStringLiteral("Print Preview"),
+                             QStringLiteral("Printing is not available: %1").arg(why));
+}
 
 } // namespace
 
@@ -80,12 +95,12 @@ void DesktopServices::fileUsed(const QString& path)
 
 void DesktopServices::showPrintPreview(const Report& report)
 {
-    showReportPreview(report, m_frame);
+    showPreviewOf<decltype(tallyvane_showReportPreview)>("tallyvane_showReportPreview", report, m_frame);
 }
 
 void DesktopServices::showImagePreview(const ImagePrintout& printout)
 {
-    tallyvane::showImagePreview(printout, m_frame);
+    showPreviewOf<decltype(tallyvane_showImagePreview)>("tallyvane_showImagePreview", printout, m_frame);
 }
 
 void DesktopServices::beep()

@@ -131,3 +131,13 @@ void showImagePreview(const ImagePrintout& printout, QWidget* parent)
 }
 
 } // namespace tallyvane
+
+void tallyvane_showReportPreview(const tallyvane::Report* report, QWidget* parent)
+{
+    tallyvane::showReportPreview(*report, parent);
+}
+
+void tallyvane_showImagePreview(const tallyvane::ImagePrintout* printout, QWidget* parent)
+{
+    tallyvane::showImagePreview(*printout, parent);
+}

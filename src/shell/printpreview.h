@@ -11,6 +11,7 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -39,3 +40,10 @@ void showReportPreview(const Report& report, QWidget* parent);
 void showImagePreview(const ImagePrintout& printout, QWidget* parent);
 
 } // namespace tallyvane
+
+// The previews as the program reaches them, through onDemand(): see
+// shell/ondemand.h.
+extern "C" {
+Q_DECL_EXPORT void tallyvane_showReportPreview(const tallyvane::Report* report, QWidget* parent);
+Q_DECL_EXPORT void tallyvane_showImagePreview(const tallyvane::ImagePrintout* printout, QWidget* parent);
+}
