@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/planners.h"
 #include "core/recoveryfolder.h"
+#include "shell/framestyle.h"
 #include "shell/tallyvaneapp.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStringList>
 #include <QTimer>
 
@@ -65,7 +68,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tallyvane"));
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new tallyvane::FrameStyle);
     // Ties the windows to the desktop entry, whose icon the desktop then shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("tallyvane"));
     // A file named on the command line (as a file manager passes it) is read
@@ -78,11 +81,16 @@ int main(int argc, char** argv)
     app.setRemembersGeometry(true);
     app.keepWorkIn(tallyvane::defaultRecoveryFolder(), app.values().recoveryDelayMs);
     app.start();
-    // The icon's seven pictures are read once the menu is on the screen.
+    // The icon's seven pictures are read once the menu is on the screen, as
+    // PNG by name: a reader left to guess the format would first load every
+    // image-format plugin installed (and the libraries they use) to ask them.
     QTimer::singleShot(0, &application, [] {
         QIcon icon;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256})
-            icon.addFile(QStringLiteral(":/icons/%1x%1/tallyvane.png").arg(size));
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            QImageReader reader(QStringLiteral(":/icons/%1x%1/tallyvane.png").arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
+        }
         QApplication::setWindowIcon(icon);
     });
     if (!file.isEmpty())
