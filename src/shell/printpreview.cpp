@@ -23,9 +23,10 @@
 namespace tallyvane {
 namespace {
 
-void saveShowingFailure(const PdfSaver& save, const QString& path, const QPrinter& printer, QWidget* parent)
+void saveShowingFailure(const PdfSaver& save, const QString& path, const QPrinter& printer, const PrintRun& run,
+                        QWidget* parent)
 {
-    const SaveOutcome saved = save(path, printer.pageLayout().pageSize());
+    const SaveOutcome saved = save(path, printer.pageLayout().pageSize(), run);
     if (saved)
         return;
     QString text = QStringLiteral("The PDF file could not be written: %1").arg(path);
@@ -47,7 +48,7 @@ void savePdf(const PdfSaver& save, const QPrinter& printer, QWidget* parent)
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    saveShowingFailure(save, path, printer, parent);
+    saveShowingFailure(save, path, printer, PrintRun(), parent);
 }
 
 // The system print dialog, bounded to the printout's pages; the printout
@@ -107,22 +108,24 @@ void printOnPrinter(QPrinter& printer, const PagePainter& paint, const PdfSaver&
         paint(printer);
         return;
     }
-    saveShowingFailure(save, printer.outputFileName(), printer, parent);
+    saveShowingFailure(save, printer.outputFileName(), printer, printRunOf(printer), parent);
 }
 
 void showReportPreview(const Report& report, QWidget* parent)
 {
     showPreview(
         [&report](QPrinter& device) { printReportOn(report, device); },
-        [&report](const QString& path, const QPageSize& paper) { return saveReportPdf(report, path, paper); },
+        [&report](const QString& path, const QPageSize& paper, const PrintRun& run) {
+            return saveReportPdf(report, path, paper, run);
+        },
         static_cast<int>(report.pages.size()), report.jobName, parent);
 }
 
 void showImagePreview(const ImagePrintout& printout, QWidget* parent)
 {
     showPreview([&printout](QPrinter& device) { printImageOn(printout, device); },
-                [&printout](const QString& path, const QPageSize& paper) {
-                    return saveImagePrintoutPdf(printout, path, paper);
+                [&printout](const QString& path, const QPageSize& paper, const PrintRun& run) {
+                    return saveImagePrintoutPdf(printout, path, paper, run);
                 },
                 1, printout.jobName, parent);
 }

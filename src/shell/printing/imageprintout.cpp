@@ -35,16 +35,18 @@ bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device
     return painter.end();
 }
 
-QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper)
+QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper, const PrintRun& run)
 {
+    const int copies = static_cast<int>(paintedPageOrder(1, run).size());
     return paintedPdf(
-        paper, [&printout](QPagedPaintDevice& device) { return paintImagePrintout(printout, device); },
+        paper, [&](QPagedPaintDevice& device) { return paintImagePrintout(printout, device, copies); },
         printout.jobName);
 }
 
-SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper)
+SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper,
+                                 const PrintRun& run)
 {
-    return savePdfFile(path, imagePrintoutPdf(printout, paper));
+    return savePdfFile(path, imagePrintoutPdf(printout, paper, run));
 }
 
 } // namespace tallyvane

@@ -6,6 +6,7 @@
 // on a printer, in a print preview or in a PDF file.
 
 #include "core/savefailure.h"
+#include "shell/printing/printrun.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -27,9 +28,11 @@ struct ImagePrintout
 // Paints the picture on `copies` pages; false when the device could not be
 // painted on.
 bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device, int copies = 1);
-// The printout as a one-page PDF document on portrait paper of `paper` size.
-QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper);
+// The printout as a PDF document on portrait paper of `paper` size: one page,
+// or none when `run` leaves its page out, as often as `run` asks.
+QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper, const PrintRun& run = {});
 // Writes imagePrintoutPdf() to `path` through savePdfFile.
-SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper);
+SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper,
+                                 const PrintRun& run = {});
 
 } // namespace tallyvane

@@ -83,10 +83,11 @@ QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPai
     return buffer.data();
 }
 
-QByteArray reportPdf(const Report& report, const QPageSize& paper)
+QByteArray reportPdf(const Report& report, const QPageSize& paper, const PrintRun& run)
 {
+    const std::vector<int> order = paintedPageOrder(static_cast<int>(report.pages.size()), run);
     return paintedPdf(
-        paper, [&report](QPagedPaintDevice& device) { return paintReport(report, device); }, report.jobName);
+        paper, [&](QPagedPaintDevice& device) { return paintReportPages(report, device, order); }, report.jobName);
 }
 
 SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf)
@@ -96,9 +97,9 @@ SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf)
     return saveFileWithOutcome(path, pdf);
 }
 
-SaveOutcome saveReportPdf(const Report& report, const QString& path, const QPageSize& paper)
+SaveOutcome saveReportPdf(const Report& report, const QString& path, const QPageSize& paper, const PrintRun& run)
 {
-    return savePdfFile(path, reportPdf(report, paper));
+    return savePdfFile(path, reportPdf(report, paper, run));
 }
 
 } // namespace tallyvane

@@ -10,6 +10,7 @@
 
 #include "core/report/report.h"
 #include "core/savefailure.h"
+#include "shell/printing/printrun.h"
 
 #include <QByteArray>
 #include <QPageSize>
@@ -37,13 +38,14 @@ QPageSize defaultPaperSize();
 QByteArray paintedPdf(const QPageSize& paper, const std::function<bool(QPagedPaintDevice&)>& paint,
                       const QString& title = QString());
 
-// The report as a PDF document on portrait paper of `paper` size.
-QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaperSize());
+// The report as a PDF document on portrait paper of `paper` size, with the
+// pages and copies of `run`.
+QByteArray reportPdf(const Report& report, const QPageSize& paper = defaultPaperSize(), const PrintRun& run = {});
 // Writes a painted PDF document to `path` through saveFileSafely; false, with
 // the reason, when the file could not be written or painting had failed.
 SaveOutcome savePdfFile(const QString& path, const QByteArray& pdf);
 // Writes reportPdf() to `path` through savePdfFile.
 SaveOutcome saveReportPdf(const Report& report, const QString& path,
-                          const QPageSize& paper = defaultPaperSize());
+                          const QPageSize& paper = defaultPaperSize(), const PrintRun& run = {});
 
 } // namespace tallyvane

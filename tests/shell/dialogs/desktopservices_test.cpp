@@ -44,7 +44,7 @@ TEST_F(DesktopServicesTest, PrintToFileOnAFullDiskKeepsTheEarlierFileByteForByte
         shown = qobject_cast<QMessageBox*>(&box)->text();
         box.close();
     });
-    const auto savePdf = [](const QString& path, const QPageSize&) {
+    const auto savePdf = [](const QString& path, const QPageSize&, const PrintRun&) {
         return saveFileWithOutcome(path, QByteArray(9999, '%'));
     };
     printOnPrinter(
