@@ -662,11 +662,9 @@ bool Budget::openFile(const QString& path)
     if (!readLists(path))
         return false;
     values().dataFileName = QFileInfo(path).fileName();
-    services().fileUsed(path);
-    keptWork().opened(path);
     redisplay();
     // What was just read is on disk already.
-    keptWork().letGo();
+    workIsInFile(path);
     return true;
 }
 
@@ -685,12 +683,8 @@ void Budget::openChosenFile()
     m_open->setFocus(Qt::OtherFocusReason);
     if (hasUnsavedWork() && wantsToSaveFirst())
         return;
-    values().fileMode = FileRequestMode::OpenBudget;
-    services().chooseFile(values());
-    const bool cancelled = values().fileMode == FileModeCancelled;
-    const QString path = values().filePicked;
-    finishFileRequest();
-    if (cancelled) {
+    const QString path = pickFile(FileRequestMode::OpenBudget);
+    if (path.isEmpty()) {
         redisplay();
         return;
     }
@@ -708,12 +702,8 @@ void Budget::saveFile()
         services().showMessage(values(), Message::NoRecordsToSave);
         return;
     }
-    values().fileMode = FileRequestMode::SaveBudget;
-    services().chooseFile(values());
-    const bool cancelled = values().fileMode == FileModeCancelled;
-    const QString path = values().filePicked;
-    finishFileRequest();
-    if (cancelled || !keptWork().mayReplace(path))
+    const QString path = pickFileToSave(FileRequestMode::SaveBudget);
+    if (path.isEmpty())
         return;
     const bool saved = runOperation(nullptr, [&] {
         if (const SaveOutcome written = writeBudgetFile(path, m_income.list, m_expense.list); !written)
@@ -721,17 +711,9 @@ void Budget::saveFile()
     });
     if (saved) {
         values().dataFileName = QFileInfo(path).fileName();
-        services().fileUsed(path);
         m_dirty = false;
-        keptWork().opened(path);
-        keptWork().letGo();
+        workIsInFile(path);
     }
-}
-
-void Budget::finishFileRequest()
-{
-    values().fileMode = 0;
-    values().filePicked.clear();
 }
 
 void Budget::print()

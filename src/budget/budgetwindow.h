@@ -111,7 +111,6 @@ private:
     void openChosenFile();
     void saveFile();
     void print();
-    void finishFileRequest();
     bool hasUnsavedWork() const;
     // Question 3; true unless the user answers No, giving the work up.
     bool wantsToSaveFirst();

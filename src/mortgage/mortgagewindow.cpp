@@ -594,28 +594,22 @@ void MortgageCalc::saveFile()
     if (!hasResults(Message::NoRecords))
         return;
     const bool loan = m_mode->loanKind == LoanKind::PersonalLoan;
-    values().fileMode =
-        static_cast<std::int16_t>(loan ? FileRequestMode::SaveLoan : FileRequestMode::SaveMortgage);
-    services().chooseFile(values());
-    if (values().fileMode == FileModeCancelled)
+    const QString path = pickFileToSave(loan ? FileRequestMode::SaveLoan : FileRequestMode::SaveMortgage);
+    if (path.isEmpty())
         return;
-    const QString path = values().filePicked;
     if (runOperation(nullptr, [&] { writeMortgageFile(path, plan()); })) {
         rememberedFileName() = QFileInfo(path).fileName();
-        services().fileUsed(path);
-        inputsSaved();
+        inputsSaved(path);
     }
 }
 
 void MortgageCalc::openChosenFile()
 {
     const bool loan = m_mode->loanKind == LoanKind::PersonalLoan;
-    values().fileMode =
-        static_cast<std::int16_t>(loan ? FileRequestMode::OpenLoan : FileRequestMode::OpenMortgage);
-    services().chooseFile(values());
-    if (values().fileMode == FileModeCancelled)
+    const QString path = pickFile(loan ? FileRequestMode::OpenLoan : FileRequestMode::OpenMortgage);
+    if (path.isEmpty() || !mayOpen(path))
         return;
-    if (!openFile(values().filePicked)) {
+    if (!openFile(path)) {
         rememberedFileName().clear();
         services().showMessage(values(), Message::FileNotFound);
     }
@@ -633,9 +627,8 @@ bool MortgageCalc::openFile(const QString& path)
     }
     showPlan(opened);
     rememberedFileName() = QFileInfo(path).fileName();
-    services().fileUsed(path);
     calculate();
-    inputsSaved();
+    inputsSaved(path);
     return true;
 }
 

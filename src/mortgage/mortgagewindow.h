@@ -96,10 +96,11 @@ private:
     QString& rememberedFileName() const;
 
     // The last inputs are kept against a crash or a logout like unsaved
-    // work (mortgagewindowrecovery.cpp), until saved or left by Exit.
+    // work (mortgagewindowrecovery.cpp), until saved or left by Exit. The
+    // file opened or saved is held and stamped as the budget's is.
     void keepInputs();
     void noteInputsChanged();
-    void inputsSaved();
+    void inputsSaved(const QString& path);
 
     const MortgageWindowMode* m_mode;
     MortgageWindowState m_state;

@@ -24,16 +24,19 @@ void MortgageCalc::noteInputsChanged()
     keptWork().noteChange();
 }
 
-void MortgageCalc::inputsSaved()
+void MortgageCalc::inputsSaved(const QString& path)
+{
+    m_inputsChanged = false;
+    workIsInFile(path);
+}
+
+// The window asks nothing on the way out: Exit gives its inputs up, and
+// lets go of the file.
+bool MortgageCalc::mayLeave()
 {
     m_inputsChanged = false;
     keptWork().letGo();
-}
-
-// The window asks nothing on the way out: Exit gives its inputs up.
-bool MortgageCalc::mayLeave()
-{
-    inputsSaved();
+    keptWork().closeFile();
     return true;
 }
 

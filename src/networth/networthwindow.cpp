@@ -282,10 +282,8 @@ bool NetWorthCalc::openFile(const QString& path)
         return true;
     m_sheet = opened;
     values().dataFileName = QFileInfo(path).fileName();
-    services().fileUsed(path);
     m_unsaved = false;
-    keptWork().opened(path);
-    keptWork().letGo();
+    workIsInFile(path);
     recalculate();
     return true;
 }
@@ -307,13 +305,8 @@ void NetWorthCalc::openClicked()
 {
     if (wantsToSaveFirst())
         return;
-    values().fileMode = FileRequestMode::OpenNetWorth;
-    services().chooseFile(values());
-    const bool cancelled = values().fileMode == FileModeCancelled;
-    const QString path = values().filePicked;
-    values().fileMode = 0;
-    values().filePicked.clear();
-    if (!cancelled && mayOpen(path) && !openFile(path))
+    const QString path = pickFile(FileRequestMode::OpenNetWorth);
+    if (!path.isEmpty() && mayOpen(path) && !openFile(path))
         services().showMessage(values(), Message::FileNotFound);
 }
 
@@ -323,14 +316,8 @@ void NetWorthCalc::saveClicked()
         services().showMessage(values(), Message::NoRecords);
         return;
     }
-    values().fileMode = FileRequestMode::SaveNetWorth;
-    values().filePicked = values().dataFileName;
-    services().chooseFile(values());
-    const bool cancelled = values().fileMode == FileModeCancelled;
-    const QString path = values().filePicked;
-    values().fileMode = 0;
-    values().filePicked.clear();
-    if (cancelled || !keptWork().mayReplace(path))
+    const QString path = pickFileToSave(FileRequestMode::SaveNetWorth);
+    if (path.isEmpty())
         return;
     SaveOutcome saved;
     {
@@ -343,10 +330,8 @@ void NetWorthCalc::saveClicked()
         return;
     }
     values().dataFileName = QFileInfo(path).fileName();
-    services().fileUsed(path);
     m_unsaved = false;
-    keptWork().opened(path);
-    keptWork().letGo();
+    workIsInFile(path);
 }
 
 // Printed as the Calculate button would leave the sheet, so every printed

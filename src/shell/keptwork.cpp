@@ -77,6 +77,7 @@ bool KeptWork::mayReplace(const QString& path)
 // Only an explicit Yes goes on; closing the question leaves things as they are.
 bool KeptWork::askAbout(int question, const QString& path)
 {
+    static_assert(Question::OpenFileOpenElsewhere != AnswerYes && Question::ReplaceChangedFile != AnswerYes);
     m_values.yesNoState = static_cast<std::int16_t>(question);
     m_values.msgDetail = QDir::toNativeSeparators(path);
     m_services.askYesNo(m_values);

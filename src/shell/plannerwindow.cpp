@@ -105,6 +105,33 @@ KeptWork& PlannerWindow::keepWork(KeptWorkSource source)
     return *m_kept;
 }
 
+QString PlannerWindow::pickFile(int mode, const QString& proposed)
+{
+    m_values.fileMode = static_cast<std::int16_t>(mode);
+    m_values.filePicked = proposed;
+    m_services.chooseFile(m_values);
+    const bool cancelled = m_values.fileMode == FileModeCancelled;
+    const QString path = m_values.filePicked;
+    m_values.fileMode = 0;
+    m_values.filePicked.clear();
+    return cancelled ? QString() : path;
+}
+
+QString PlannerWindow::pickFileToSave(int mode)
+{
+    const QString path = pickFile(mode);
+    return path.isEmpty() || (m_kept && !m_kept->mayReplace(path)) ? QString() : path;
+}
+
+void PlannerWindow::workIsInFile(const QString& path)
+{
+    m_services.fileUsed(path);
+    if (m_kept) {
+        m_kept->opened(path);
+        m_kept->letGo();
+    }
+}
+
 void PlannerWindow::sizeInputSlots(int count)
 {
     m_values.inputValues.assign(static_cast<std::size_t>(count), Money());
@@ -263,14 +290,8 @@ void PlannerWindow::exportCsv()
     std::optional<CsvTable> table;
     if (!runOperation(nullptr, [&] { table = m_buildCsvTable(); }) || !table)
         return;
-    m_values.fileMode = FileRequestMode::ExportCsv;
-    m_values.filePicked = m_csvName;
-    m_services.chooseFile(m_values);
-    const bool cancelled = m_values.fileMode == FileModeCancelled;
-    const QString path = m_values.filePicked;
-    m_values.fileMode = 0;
-    m_values.filePicked.clear();
-    if (cancelled)
+    const QString path = pickFile(FileRequestMode::ExportCsv, m_csvName);
+    if (path.isEmpty())
         return;
     runOperation(nullptr, [&] {
         if (!saveFileSafely(path, csvDocument(*table)))

@@ -159,6 +159,19 @@ protected:
     KeptWork& keepWork(KeptWorkSource source);
     KeptWork& keptWork() const { return *m_kept; }
 
+    // Asks for a file as the file chooser's request `mode` says, offering
+    // `proposed` where the request takes its name from the planner; empty
+    // when cancelled.
+    QString pickFile(int mode, const QString& proposed = {});
+    // The file to save to, as `mode` says; empty when cancelled, or when it
+    // is the file open here, another program changed it since, and the user
+    // keeps what is there.
+    QString pickFileToSave(int mode);
+    // The work is what `path` holds now, just opened or saved: the file
+    // chooser starts in its folder, the file is held and stamped, and no
+    // recovery copy is kept.
+    void workIsInFile(const QString& path);
+
     // Leaves for the menu after mayLeave agrees.
     void exitToMenu();
 

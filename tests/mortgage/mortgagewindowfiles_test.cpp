@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dates.h"
+#include "core/documentlock.h"
 #include "core/messages.h"
 #include "core/savefault.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagegridmodel.h"
 #include "mortgage/mortgagewindowmode.h"
 #include "mortgagewindowdriver.h"
+#include "shell/dialogs/yesnodialog.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -267,6 +270,31 @@ TEST_F(MortgageFilesTest, ToPrinterAsksTheHeaderAndShowsThePreview)
     EXPECT_TRUE(services.previews.front().startsWith("\n Smith family\n"))
         << services.previews.front().toStdString();
     EXPECT_TRUE(services.previews.front().contains("Mortgage Table"));
+}
+
+TEST_F(MortgageFilesTest, TheFileOpenHereIsLockedAndStamped)
+{
+    values.recoveryFolder = path("kept"); // where work is kept, files are locked
+    writeMortgageFile(path("home.UMD"), everyChoiceMade());
+    QProcess other; // a running copy holds the file, as its lock says
+    other.start("sleep", {"600"});
+    QFile lock(DocumentLock::lockPathFor(path("home.UMD")));
+    ASSERT_TRUE(other.waitForStarted() && lock.open(QIODevice::WriteOnly) &&
+                lock.write(QByteArray::number(other.processId()) + "\nsleep\n\n") > 0 && lock.flush());
+    open(LoanKind::Mortgage);
+    services.filePicks = {path("home.UMD"), path("home.UMD"), path("home.UMD")};
+    click("MLoadFile"); // every question is closed, which answers No
+    EXPECT_EQ(child<QLineEdit>("InPrincipal")->text().trimmed(), "$100,000.00");
+    other.close(); // dead, its lock left behind
+    click("MLoadFile");
+    EXPECT_TRUE(DocumentLock::isHeldElsewhere(path("home.UMD"))); // by this window now
+    writeMortgageFile(path("home.UMD"), {});                      // another program saves over it
+    click("MSaveFile");
+    EXPECT_EQ(readMortgageFile(path("home.UMD")).principal, Money());
+    EXPECT_EQ(services.questions,
+              (std::vector{Question::OpenFileOpenElsewhere, Question::ReplaceChangedFile}));
+    click("MExit");
+    EXPECT_FALSE(lock.exists());
 }
 
 } // namespace

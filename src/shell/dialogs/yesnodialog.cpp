@@ -47,7 +47,8 @@ bool guardsUnsavedWork(int number)
 
 bool showsDetailLine(int number)
 {
-    return number >= Question::OpenKeptWork && number <= Question::OpenFileOpenElsewhere;
+    return number == Question::OpenKeptWork || number == Question::OpenFileOpenElsewhere ||
+           number == Question::ReplaceChangedFile;
 }
 
 AllYesNo::AllYesNo(SharedValues& values, QWidget* frame)

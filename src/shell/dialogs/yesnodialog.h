@@ -13,10 +13,12 @@ inline constexpr int ContinuePrintout = 1;
 inline constexpr int PrintInColor = 2;
 inline constexpr int SaveBeforeErasing = 3; // names SharedValues::dataFileName
 inline constexpr int DeleteRecord = 4;      // followed by SharedValues::msgDetail
-// The next three show SharedValues::msgDetail on a line of its own.
+// The next three show SharedValues::msgDetail on a line of its own. No
+// question is numbered 6: a question closed without an answer leaves its
+// number, and 6 is AnswerYes.
 inline constexpr int OpenKeptWork = 5;
-inline constexpr int ReplaceChangedFile = 6;
 inline constexpr int OpenFileOpenElsewhere = 7;
+inline constexpr int ReplaceChangedFile = 8;
 } // namespace Question
 
 // Whether the question guards work that "&No" would throw away. Its focus
