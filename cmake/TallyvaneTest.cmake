@@ -8,7 +8,7 @@ function(tallyvane_add_test)
   set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(ARG_GUI)
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} tallyvane_test_qtmain GTest::gtest
-      tallyvane_ondemand_parts tallyvane_ondemand_linked)
+      tallyvane_ondemand_code tallyvane_ondemand_linked)
   else()
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gtest)
   endif()

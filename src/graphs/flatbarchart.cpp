@@ -3,7 +3,7 @@
 
 #include "graphs/charttexts.h"
 #include "shell/plannerstyle.h"
-#include "shell/plannerwidgets.h"
+#include "shell/tooltips.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -28,7 +28,7 @@ public:
 FlatChart* makeFlatChart(QWidget* parent)
 {
     QString why;
-    if (auto* make = onDemand<decltype(tallyvane_makeFlatChart)>("tallyvane_makeFlatChart", &why))
+    if (auto* make = onDemand<decltype(tallyvane_makeFlatChart)>(OnDemandEntry::FlatChart, &why))
         return make(parent);
     return new MissingFlatChart(why, parent);
 }

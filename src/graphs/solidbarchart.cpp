@@ -2,7 +2,7 @@
 #include "graphs/solidbarchart.h"
 
 #include "shell/plannerstyle.h"
-#include "shell/plannerwidgets.h"
+#include "shell/tooltips.h"
 
 #include <QHelpEvent>
 #include <QPainter>

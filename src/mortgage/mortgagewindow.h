@@ -52,6 +52,8 @@ public:
     bool openFile(const QString& path) override;
     bool recoverFile(const QString& path, const QString& originalName) override;
     bool mayLeave() override;
+    // Asks nothing, and keeps the inputs' recovery copy for the next start.
+    bool mayEndSession() override { return true; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -20,8 +20,8 @@ namespace {
 
 constexpr char LastFolderKey[] = "files/lastFolder";
 
-// The preview of the printing parts, loaded on demand, that the entry `name`
-// shows; only a broken installation, without them, gets the warning.
+// The preview that the on-demand entry `name` shows; only a broken
+// installation, without the library, gets the warning.
 template <typename Entry, typename Printout>
 void showPreviewOf(const char* name, const Printout& printout, QWidget* frame)
 {
@@ -95,12 +95,12 @@ void DesktopServices::fileUsed(const QString& path)
 
 void DesktopServices::showPrintPreview(const Report& report)
 {
-    showPreviewOf<decltype(tallyvane_showReportPreview)>("tallyvane_showReportPreview", report, m_frame);
+    showPreviewOf<decltype(tallyvane_showReportPreview)>(OnDemandEntry::ReportPreview, report, m_frame);
 }
 
 void DesktopServices::showImagePreview(const ImagePrintout& printout)
 {
-    showPreviewOf<decltype(tallyvane_showImagePreview)>("tallyvane_showImagePreview", printout, m_frame);
+    showPreviewOf<decltype(tallyvane_showImagePreview)>(OnDemandEntry::ImagePreview, printout, m_frame);
 }
 
 void DesktopServices::beep()

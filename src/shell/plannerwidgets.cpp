@@ -5,10 +5,8 @@
 #include "shell/plannerstyle.h"
 
 #include <QGridLayout>
-#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolTip>
 
 namespace tallyvane {
 namespace {
@@ -43,16 +41,6 @@ CaptionLabel* plannerCaption(const QString& text, const QString& name, QWidget* 
     palette.setColor(QPalette::WindowText, PlannerStyle::CaptionText);
     label->setPalette(palette);
     return label;
-}
-
-void answerToolTip(QHelpEvent& event, const QString& tip, QWidget* widget)
-{
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event.ignore();
-    } else {
-        QToolTip::showText(event.globalPos(), tip, widget);
-    }
 }
 
 ResultLabel::ResultLabel(const QString& name, QWidget* parent) : QLabel(parent)

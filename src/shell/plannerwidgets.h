@@ -30,10 +30,6 @@ QPushButton* plannerButton(const QString& caption, const QString& name, QWidget*
 // A caption set a little smaller and quieter than the figure it names.
 CaptionLabel* plannerCaption(const QString& text, const QString& name, QWidget* parent);
 
-// Answers a tool-tip event with `tip` shown over `widget`; with no tip
-// there, hides any tip still shown and passes the event on.
-void answerToolTip(QHelpEvent& event, const QString& tip, QWidget* widget);
-
 // A white, right-aligned result box. It is at least as wide as the widest
 // figure its planner expects, and always as wide as the figure it shows, so
 // the layout widens it rather than cut a digit.

@@ -88,6 +88,10 @@ public:
     virtual bool openFile(const QString& path);
     // Asks what leaving needs asked (unsaved work); false keeps the planner open.
     virtual bool mayLeave();
+    // The same at the desktop session's end, when the session lets the
+    // program ask; false cancels the logout. Gives up only what the user
+    // chose to give up: the recovery copy just written stays otherwise.
+    virtual bool mayEndSession() { return mayLeave(); }
     // Whether `path` may be opened here: asks first when another window has
     // it open. False leaves everything as it was.
     bool mayOpen(const QString& path);

@@ -2,7 +2,7 @@
 #include "shell/printpreview.h"
 
 #include "core/messages.h"
-#include "shell/dialogs/filechooser.h"
+#include "shell/dialogs/safefiledialog.h"
 #include "shell/printerjob.h"
 #include "shell/printing/imageprintout.h"
 #include "shell/printing/reportpainter.h"
@@ -108,7 +108,12 @@ void printOnPrinter(QPrinter& printer, const PagePainter& paint, const PdfSaver&
         paint(printer);
         return;
     }
-    saveShowingFailure(save, printer.outputFileName(), printer, printRunOf(printer), parent);
+    // The file is written here, not by the printer, so here are its copies
+    // too, even where the printer would have made them itself.
+    PrintRun run = printRunOf(printer);
+    run.copies = printer.copyCount();
+    run.collate = printer.collateCopies();
+    saveShowingFailure(save, printer.outputFileName(), printer, run, parent);
 }
 
 void showReportPreview(const Report& report, QWidget* parent)

@@ -67,7 +67,7 @@ bool SessionGuard::endSession(bool mayAsk)
     // Kept first: the session may end the program while the question is up.
     keepOpenWork();
     PlannerWindow* planner = m_navigator.openPlanner();
-    return !mayAsk || !planner || planner->mayLeave();
+    return !mayAsk || !planner || planner->mayEndSession();
 }
 
 void SessionGuard::offerEarlierWork()

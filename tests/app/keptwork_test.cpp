@@ -166,6 +166,13 @@ TEST_F(KeptWorkTest, SessionEndKeepsTheWorkOrGoesBack)
     services.yesNoAnswers = {false};
     EXPECT_TRUE(app.sessionGuard()->endSession(true)); // given up: the copy goes too
     EXPECT_TRUE(QDir(folder.path()).entryList({"*-NWF*"}).isEmpty());
+
+    // The mortgage window asks nothing, so nothing was given up: its inputs stay.
+    click("NExit");
+    app.navigator().choose(MenuChoice::Mortgage);
+    typeKeys(planner().findChild<QWidget*>("InPrincipal"), "76543\t");
+    EXPECT_TRUE(app.sessionGuard()->endSession(true));
+    EXPECT_EQ(QDir(folder.path()).entryList({"*-UMD*"}).size(), 1);
 }
 
 TEST_F(KeptWorkTest, AnEarlierCopyIsOpenedRemovedOrMovedAside)

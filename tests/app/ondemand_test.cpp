@@ -19,11 +19,15 @@ TEST(OnDemandLibrary, HoldsEveryEntryTheTestsLinkInAndDrawsTheRealChart)
 {
     QLibrary library(QStringLiteral(TALLYVANE_ONDEMAND_LIBRARY));
     ASSERT_TRUE(library.load()) << library.errorString().toStdString();
-    for (const char* name : {"tallyvane_showReportPreview", "tallyvane_showImagePreview", "tallyvane_makeFlatChart"}) {
+    for (const char* name : {OnDemandEntry::ReportPreview, OnDemandEntry::ImagePreview, OnDemandEntry::FlatChart}) {
         EXPECT_NE(library.resolve(name), nullptr) << name;
         EXPECT_NE(onDemandEntry(name), nullptr) << name;
     }
-    auto* make = reinterpret_cast<decltype(tallyvane_makeFlatChart)*>(library.resolve("tallyvane_makeFlatChart"));
+    using Version = const char*();
+    auto* version = reinterpret_cast<Version*>(library.resolve(OnDemandEntry::Version));
+    ASSERT_NE(version, nullptr);
+    EXPECT_STREQ(version(), TALLYVANE_VERSION);
+    auto* make = reinterpret_cast<decltype(tallyvane_makeFlatChart)*>(library.resolve(OnDemandEntry::FlatChart));
     ASSERT_NE(make, nullptr);
     const std::unique_ptr<FlatChart> chart(make(nullptr));
     EXPECT_TRUE(chart->widget()->inherits("QChartView"));

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=installed-files.txt -P checkinstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=installed-files.txt -DONDEMAND_FROM_PROGRAM=... -P checkinstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET)
@@ -19,6 +19,12 @@ if(NOT installed STREQUAL expected)
   list(JOIN missing "\n  " missing)
   list(JOIN unexpected "\n  " unexpected)
   message(FATAL_ERROR "Missing:\n  ${missing}\nNot expected:\n  ${unexpected}")
+endif()
+
+# Where the installed program looks for its on-demand library.
+set(ondemand ${PREFIX}/bin/${ONDEMAND_FROM_PROGRAM}/libtallyvane-ondemand.so)
+if(NOT EXISTS ${ondemand})
+  message(FATAL_ERROR "The installed program would not find its library at ${ondemand}")
 endif()
 
 foreach(program tallyvane tallyvane-calc)

@@ -80,13 +80,6 @@ void fileDirectory(SharedValues& values, const FileDialogRunner& runDialog);
 
 void configureFileDialog(QFileDialog& dialog, const FileRequest& request,
                          const FileDialogPlaces& places = {});
-// Every file dialog of the program tells files apart by their names only and
-// never opens one to look inside, so that a FIFO or a device in the folder
-// shown cannot hold it.
-void describeFilesByNameOnly(QFileDialog& dialog);
-// The path an accepted dialog answers: a name typed into a save dialog is
-// used as typed, never split at double quotes into other names.
-QString chosenPath(const QFileDialog& dialog);
 // The runner of the real program: a modal QFileDialog over `parent`.
 QString runFileDialog(const FileRequest& request, const FileDialogPlaces& places, QWidget* parent);
 

@@ -28,8 +28,8 @@ struct ImagePrintout
 // Paints the picture on `copies` pages; false when the device could not be
 // painted on.
 bool paintImagePrintout(const ImagePrintout& printout, QPagedPaintDevice& device, int copies = 1);
-// The printout as a PDF document on portrait paper of `paper` size: one page,
-// or none when `run` leaves its page out, as often as `run` asks.
+// The printout as a PDF document on portrait paper of `paper` size, its one
+// page as often as `run` asks (a blank page when `run` leaves it out).
 QByteArray imagePrintoutPdf(const ImagePrintout& printout, const QPageSize& paper, const PrintRun& run = {});
 // Writes imagePrintoutPdf() to `path` through savePdfFile.
 SaveOutcome saveImagePrintoutPdf(const ImagePrintout& printout, const QString& path, const QPageSize& paper,
