@@ -11,6 +11,9 @@
 #include <QPixmap>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include <cstdio>
 #include <cstring>
@@ -53,6 +56,44 @@ const char* unknownOption(int argc, char** argv)
     return nullptr;
 }
 
+// The icon's seven pictures, read as PNG by name: a reader left to guess
+// the format would first load every image-format plugin installed (and the
+// libraries they use) to ask them.
+void setWindowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImageReader reader(QStringLiteral(":/icons/%1x%1/tallyvane.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+// Runs `work` once, in the event loop, after `window` is first on the screen.
+void afterShown(QWindow& window, std::function<void()> work)
+{
+    struct Watch : QObject
+    {
+        std::function<void()> work;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, this, [this] {
+                    work();
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+    };
+    auto* watch = new Watch;
+    watch->setParent(&window);
+    watch->work = std::move(work);
+    window.installEventFilter(watch);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -79,23 +120,17 @@ int main(int argc, char** argv)
     tallyvane::TallyvaneApp app(QCoreApplication::applicationDirPath());
     tallyvane::registerPlanners(app);
     app.setRemembersGeometry(true);
-    app.keepWorkIn(tallyvane::defaultRecoveryFolder(), app.values().recoveryDelayMs);
     app.start();
-    // The icon's seven pictures are read once the menu is on the screen, as
-    // PNG by name: a reader left to guess the format would first load every
-    // image-format plugin installed (and the libraries they use) to ask them.
-    QTimer::singleShot(0, &application, [] {
-        QIcon icon;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-            QImageReader reader(QStringLiteral(":/icons/%1x%1/tallyvane.png").arg(size), "png");
-            reader.setAutoDetectImageFormat(false);
-            icon.addPixmap(QPixmap::fromImage(reader.read()));
-        }
-        QApplication::setWindowIcon(icon);
+    // Only the menu is needed to put the menu on the screen: keeping work,
+    // a file from the command line, the question about earlier work and the
+    // icon all wait until it is there.
+    afterShown(*app.frame().windowHandle(), [&app, file] {
+        app.keepWorkIn(tallyvane::defaultRecoveryFolder(), app.values().recoveryDelayMs);
+        if (!file.isEmpty())
+            app.navigator().openFile(file);
+        // With a file from the command line open, the question waits for the menu.
+        app.offerKeptWork();
+        setWindowIcon();
     });
-    if (!file.isEmpty())
-        app.navigator().openFile(file);
-    // With a file from the command line open, the question waits for the menu.
-    app.offerKeptWork();
     return QApplication::exec();
 }
