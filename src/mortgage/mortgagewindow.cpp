@@ -617,17 +617,24 @@ void MortgageCalc::openChosenFile()
 
 // The whole file is read before anything on screen changes, so a file that
 // cannot be read leaves the window as it was.
-bool MortgageCalc::openFile(const QString& path)
+bool MortgageCalc::showFile(const QString& path, const QString& fileName)
 {
-    MortgagePlan opened;
+    MortgagePlan plan;
     try {
-        opened = readMortgageFile(path);
+        plan = readMortgageFile(path);
     } catch (const FileFormatError&) {
         return false;
     }
-    showPlan(opened);
-    rememberedFileName() = QFileInfo(path).fileName();
+    showPlan(plan);
+    rememberedFileName() = fileName;
     calculate();
+    return true;
+}
+
+bool MortgageCalc::openFile(const QString& path)
+{
+    if (!showFile(path, QFileInfo(path).fileName()))
+        return false;
     inputsSaved(path);
     return true;
 }

@@ -95,6 +95,9 @@ private:
     void saveFile();
     MortgagePlan plan() const;
     void showPlan(const MortgagePlan& plan);
+    // Reads the plan at `path` whole, then shows and calculates it under
+    // `fileName`; false (nothing changed) when it cannot be read.
+    bool showFile(const QString& path, const QString& fileName);
     QString& rememberedFileName() const;
 
     // The last inputs are kept against a crash or a logout like unsaved

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/fieldreader.h"
 #include "mortgage/mortgagefile.h"
 #include "mortgage/mortgagewindow.h"
 #include "shell/keptwork.h"
@@ -42,15 +41,8 @@ bool MortgageCalc::mayLeave()
 
 bool MortgageCalc::recoverFile(const QString& path, const QString& originalName)
 {
-    MortgagePlan kept;
-    try {
-        kept = readMortgageFile(path);
-    } catch (const FileFormatError&) {
+    if (!showFile(path, originalName))
         return false;
-    }
-    showPlan(kept);
-    rememberedFileName() = originalName;
-    calculate();
     m_inputsChanged = true;
     keptWork().recovered();
     return true;
