@@ -173,11 +173,9 @@ void OfferComparisonPanel::keep()
 
 void OfferComparisonPanel::compareWithFile()
 {
-    m_values.fileMode = FileRequestMode::OpenMortgageOrLoan;
-    m_services.chooseFile(m_values);
-    if (m_values.fileMode == FileModeCancelled)
+    const QString path = m_services.pickFile(m_values, FileRequestMode::OpenMortgageOrLoan);
+    if (path.isEmpty())
         return;
-    const QString path = m_values.filePicked;
     try {
         m_kept = calculatedOffer(readMortgageFile(path), QFileInfo(path).fileName());
     } catch (const FileFormatError&) {

@@ -107,14 +107,7 @@ KeptWork& PlannerWindow::keepWork(KeptWorkSource source)
 
 QString PlannerWindow::pickFile(int mode, const QString& proposed)
 {
-    m_values.fileMode = static_cast<std::int16_t>(mode);
-    m_values.filePicked = proposed;
-    m_services.chooseFile(m_values);
-    const bool cancelled = m_values.fileMode == FileModeCancelled;
-    const QString path = m_values.filePicked;
-    m_values.fileMode = 0;
-    m_values.filePicked.clear();
-    return cancelled ? QString() : path;
+    return m_services.pickFile(m_values, mode, proposed);
 }
 
 QString PlannerWindow::pickFileToSave(int mode)

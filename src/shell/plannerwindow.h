@@ -163,9 +163,7 @@ protected:
     KeptWork& keepWork(KeptWorkSource source);
     KeptWork& keptWork() const { return *m_kept; }
 
-    // Asks for a file as the file chooser's request `mode` says, offering
-    // `proposed` where the request takes its name from the planner; empty
-    // when cancelled.
+    // UiServices::pickFile for this planner.
     QString pickFile(int mode, const QString& proposed = {});
     // The file to save to, as `mode` says; empty when cancelled, or when it
     // is the file open here, another program changed it since, and the user

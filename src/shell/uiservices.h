@@ -48,6 +48,10 @@ public:
 
     // Shorthand for the common case of one numbered message.
     void showMessage(SharedValues& values, int msgNumber);
+    // Asks for a file as the file chooser's request `mode` says, offering
+    // `proposed` where the request takes its name from the caller; empty
+    // when cancelled. The request is cleared again afterwards.
+    QString pickFile(SharedValues& values, int mode, const QString& proposed = {});
 };
 
 } // namespace tallyvane
