@@ -618,22 +618,13 @@ bool Budget::hasUnsavedWork() const
     return m_dirty && (!m_income.list.isEmpty() || !m_expense.list.isEmpty());
 }
 
-// Only an explicit No gives the work up: Escape and the close box go back.
-bool Budget::wantsToSaveFirst()
-{
-    values().yesNoState = Question::SaveBeforeErasing;
-    services().askYesNo(values());
-    return values().yesNoState != AnswerNo;
-}
-
 bool Budget::mayLeave()
 {
     if (hasUnsavedWork() && wantsToSaveFirst())
         return false;
     m_dirty = false;
     values().dataFileName.clear();
-    keptWork().letGo();
-    keptWork().closeFile();
+    giveUpWork();
     return true;
 }
 

@@ -112,8 +112,6 @@ private:
     void saveFile();
     void print();
     bool hasUnsavedWork() const;
-    // Question 3; true unless the user answers No, giving the work up.
-    bool wantsToSaveFirst();
 
     Side m_income;
     Side m_expense;

@@ -34,8 +34,7 @@ void MortgageCalc::inputsSaved(const QString& path)
 bool MortgageCalc::mayLeave()
 {
     m_inputsChanged = false;
-    keptWork().letGo();
-    keptWork().closeFile();
+    giveUpWork();
     return true;
 }
 

@@ -245,24 +245,18 @@ void NetWorthCalc::insertBlankLine(NetWorthSide side)
     recalculate();
 }
 
-bool NetWorthCalc::wantsToSaveFirst()
+bool NetWorthCalc::hasUnsavedEntries() const
 {
-    if (!m_unsaved || !m_sheet.holdsEntries())
-        return false;
-    values().yesNoState = Question::SaveBeforeErasing;
-    services().askYesNo(values());
-    // Only an explicit No gives the entries up: Escape and the close box go back.
-    return values().yesNoState != AnswerNo;
+    return m_unsaved && m_sheet.holdsEntries();
 }
 
 bool NetWorthCalc::mayLeave()
 {
-    if (wantsToSaveFirst())
+    if (hasUnsavedEntries() && wantsToSaveFirst())
         return false;
     m_unsaved = false;
     values().dataFileName.clear();
-    keptWork().letGo();
-    keptWork().closeFile();
+    giveUpWork();
     return true;
 }
 
@@ -303,7 +297,7 @@ bool NetWorthCalc::recoverFile(const QString& path, const QString& originalName)
 
 void NetWorthCalc::openClicked()
 {
-    if (wantsToSaveFirst())
+    if (hasUnsavedEntries() && wantsToSaveFirst())
         return;
     const QString path = pickFile(FileRequestMode::OpenNetWorth);
     if (!path.isEmpty() && mayOpen(path) && !openFile(path))

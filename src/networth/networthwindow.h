@@ -61,9 +61,7 @@ private:
     void saveClicked();
     void printClicked();
     void toggleQuickHelp();
-    // Asks whether to go back and save unsaved entries first; true unless
-    // the user answers No.
-    bool wantsToSaveFirst();
+    bool hasUnsavedEntries() const;
 
     NetWorthSheet m_sheet;
     bool m_unsaved = false;

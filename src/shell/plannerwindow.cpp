@@ -10,6 +10,7 @@
 #include "shell/busypointer.h"
 #include "shell/dialogs/filechooser.h"
 #include "shell/dialogs/printheaderdialog.h"
+#include "shell/dialogs/yesnodialog.h"
 #include "shell/greenbox.h"
 #include "shell/grid/grid.h"
 #include "shell/keptwork.h"
@@ -103,6 +104,19 @@ KeptWork& PlannerWindow::keepWork(KeptWorkSource source)
 {
     m_kept = new KeptWork(m_values, m_services, std::move(source), this);
     return *m_kept;
+}
+
+bool PlannerWindow::wantsToSaveFirst()
+{
+    m_values.yesNoState = Question::SaveBeforeErasing;
+    m_services.askYesNo(m_values);
+    return m_values.yesNoState != AnswerNo;
+}
+
+void PlannerWindow::giveUpWork()
+{
+    m_kept->letGo();
+    m_kept->closeFile();
 }
 
 QString PlannerWindow::pickFile(int mode, const QString& proposed)

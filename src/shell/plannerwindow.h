@@ -163,6 +163,13 @@ protected:
     KeptWork& keepWork(KeptWorkSource source);
     KeptWork& keptWork() const { return *m_kept; }
 
+    // Asks (question 3) whether to go back and save the work that leaving or
+    // opening would erase. Only an explicit No gives the work up: Escape and
+    // the close box go back, as Yes does.
+    bool wantsToSaveFirst();
+    // The work is given up on the way out: its recovery copy goes, and the
+    // file is no longer held.
+    void giveUpWork();
     // UiServices::pickFile for this planner.
     QString pickFile(int mode, const QString& proposed = {});
     // The file to save to, as `mode` says; empty when cancelled, or when it
