@@ -12,7 +12,6 @@
 #include "networth/networthprintout.h"
 #include "shell/busypointer.h"
 #include "shell/dialogs/filechooser.h"
-#include "shell/dialogs/yesnodialog.h"
 #include "shell/grid/grid.h"
 #include "shell/helpcontexts.h"
 #include "shell/keptwork.h"
